@@ -1,0 +1,62 @@
+#include "engine/format.h"
+
+#include <charconv>
+#include <cmath>
+#include <string_view>
+
+#include "engine/checked.h"
+
+namespace engine {
+
+std::string Format(float value) {
+    if (!std::isfinite(value)) {
+        FailCheck("a mean that is not a finite number");
+    }
+    // Round the shortest decimal that reads back as this float, not its exact
+    // binary value: a mean of -2.05 is stored a hair above -2.05 but must still
+    // round away from zero to -2.1.
+    char buffer[64];
+    const auto [end, error] =
+        std::to_chars(std::begin(buffer), std::end(buffer), value, std::chars_format::fixed);
+    if (error != std::errc()) {
+        FailCheck("a mean that cannot be written out");
+    }
+    std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
+    const bool negative = !text.empty() && text.front() == '-';
+    if (negative) {
+        text.remove_prefix(1);
+    }
+    const std::size_t point = text.find('.');
+    std::string digits(text.substr(0, point));  // integer part
+    std::string_view fraction = point == std::string_view::npos ? "" : text.substr(point + 1);
+
+    digits.push_back(fraction.empty() ? '0' : fraction[0]);  // tenths
+    if (fraction.size() > 1 && fraction[1] >= '5') {
+        std::size_t i = digits.size();
+        while (i > 0 && digits[i - 1] == '9') {
+            digits[--i] = '0';
+        }
+        if (i == 0) {
+            digits.insert(digits.begin(), '1');
+        } else {
+            ++digits[i - 1];
+        }
+    }
+    const std::size_t firstNonZero = digits.find_first_not_of('0');
+    const bool roundsToZero = firstNonZero == std::string::npos;
+    std::string integerPart = digits.substr(0, digits.size() - 1);
+    integerPart.erase(0, integerPart.find_first_not_of('0') == std::string::npos
+                             ? integerPart.size()
+                             : integerPart.find_first_not_of('0'));
+
+    std::string result;
+    if (negative && !roundsToZero) {
+        result.push_back('-');
+    }
+    result += integerPart;
+    result.push_back('.');
+    result.push_back(digits.back());
+    return result;
+}
+
+}  // namespace engine

@@ -1,0 +1,189 @@
+#include "main_window/form1.h"
+
+#include <QCoreApplication>
+#include <QIcon>
+#include <QPixmap>
+#include <QShowEvent>
+#include <QTimer>
+
+#include "engine/frequency_graph.h"
+#include "engine/trial_simulation.h"
+#include "main_window/coin_icon.h"
+#include "main_window/form_metrics.h"
+#include "main_window/parameter_entry.h"
+
+namespace main_window {
+namespace {
+
+constexpr int kHourglass = 11;
+
+class LabelCaption final : public CaptionTarget {
+public:
+    explicit LabelCaption(QLabel* label) : label_(label) {}
+    void SetCaption(std::string_view utf8Text) override {
+        label_->setText(
+            QString::fromUtf8(utf8Text.data(), static_cast<qsizetype>(utf8Text.size())));
+    }
+
+private:
+    QLabel* label_;
+};
+
+QPushButton* MakeButton(QWidget* parent, const char* text) {
+    auto* button = new QPushButton(QString::fromUtf8(text), parent);
+    button->setFont(GothicFont(15, false));
+    button->setFocusPolicy(Qt::StrongFocus);
+    return button;
+}
+
+enum class Border { Flat, Sunken };
+
+QLabel* MakeLabel(QWidget* parent, const char* text, const QFont& font, const QColor& back,
+                  Border border) {
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setFrameStyle(border == Border::Flat ? QFrame::Box | QFrame::Plain
+                                                : QFrame::WinPanel | QFrame::Sunken);
+    label->setLineWidth(1);
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::Window, back);
+    label->setPalette(colours);
+    label->setAutoFillBackground(true);
+    return label;
+}
+
+void UseButtonTextColour(QLabel* label) {
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, colours.color(QPalette::ButtonText));
+    label->setPalette(colours);
+}
+
+}  // namespace
+
+Form1::Form1(Form1Services services)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint),
+      Command1(MakeButton(this, "実験開始")),
+      Command2(MakeButton(this, "終了")),
+      Command3(MakeButton(this, "初期化")),
+      Command4(MakeButton(this, "HELP")),
+      Label84(MakeLabel(this, "ペルナムの実験（その３）", GothicFont(21, true),
+                        QColor(128, 255, 255), Border::Flat)),
+      Label83(MakeLabel(this, "お客人数", GothicFont(19, true), Qt::white, Border::Sunken)),
+      Label82(MakeLabel(this, "", GothicFont(19, false), Qt::white, Border::Sunken)),
+      Label4(MakeLabel(this, "不足枚数の平均", GothicFont(19, true), Qt::white, Border::Sunken)),
+      Label3(MakeLabel(this, "", GothicFont(19, false), Qt::white, Border::Sunken)),
+      Label1(MakeLabel(this, "実験回数", GothicFont(19, true), Qt::white, Border::Sunken)),
+      Label2(MakeLabel(this, "", GothicFont(19, false), Qt::white, Border::Sunken)),
+      Picture1(new PictureBox(this, 130.0, 300.0)),
+      Line1(new LineControl(this)),
+      services_(services) {
+    setWindowTitle(QStringLiteral(" ペルナムの実験３　お釣りの５００円玉は何枚用意すればよいか"));
+    setWindowIcon(QIcon(QPixmap::fromImage(DrawCoinIcon(32))));
+    QPalette face = palette();
+    face.setColor(QPalette::Window, face.color(QPalette::Button));
+    setPalette(face);
+    setAutoFillBackground(true);
+
+    for (QLabel* label : {Label83, Label82, Label4, Label3, Label1, Label2}) {
+        UseButtonTextColour(label);
+    }
+    QPalette graph = Picture1->palette();
+    graph.setColor(QPalette::Window, graph.color(QPalette::Button));
+    graph.setColor(QPalette::WindowText, graph.color(QPalette::ButtonText));
+    Picture1->setPalette(graph);
+    Picture1->setFont(GothicFont(12, false));  // the system's ordinary dialog font size
+    Picture1->setFocusPolicy(Qt::StrongFocus);
+    Picture1->Cls();
+
+    Lay();
+
+    setTabOrder(Command1, Command2);
+    setTabOrder(Command2, Command3);
+    setTabOrder(Command3, Picture1);
+    setTabOrder(Picture1, Command4);
+    Command1->setFocus();
+
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+}
+
+void Form1::Lay() {
+    setGeometry(TwipsRect(3480, 1485, 8325, 7680));
+    Command2->setGeometry(TwipsRect(0, 0, 855, 375));
+    Label84->setGeometry(TwipsRect(1920, 0, 4455, 375));
+    Command4->setGeometry(TwipsRect(6600, 0, 855, 375));
+    Command3->setGeometry(TwipsRect(7440, 0, 855, 375));
+    Picture1->setGeometry(TwipsRect(120, 600, 8055, 5775));
+    Label83->setGeometry(TwipsRect(240, 6600, 1455, 375));
+    Label82->setGeometry(TwipsRect(1680, 6600, 1095, 375));
+    Label4->setGeometry(TwipsRect(3000, 6840, 2295, 375));
+    Label3->setGeometry(TwipsRect(5280, 6840, 1095, 375));
+    Label1->setGeometry(TwipsRect(240, 7080, 1455, 375));
+    Label2->setGeometry(TwipsRect(1680, 7080, 1095, 375));
+    Command1->setGeometry(TwipsRect(6720, 6720, 1335, 615));
+    // The rule runs from (0, 360) to (8280, 360), both ends included.
+    Line1->setGeometry(0, Twips(360), Twips(8280) + 1, 1);
+}
+
+void Form1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (shownOnce_) {
+        return;
+    }
+    shownOnce_ = true;
+    activationPending_ = true;
+    // Without a window manager nobody else gives the new window the focus.
+    QTimer::singleShot(0, this, [this] {
+        raise();
+        activateWindow();
+    });
+}
+
+void Form1::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // Activation asks for the counts only when it comes from being shown, not
+    // when a box closes or the user returns from another program.
+    if (event->type() == QEvent::ActivationChange && activationPending_ && isActiveWindow()) {
+        activationPending_ = false;
+        QTimer::singleShot(0, this, &Form1::Form_Activate);
+    }
+}
+
+void Form1::Form_Activate() {
+    LabelCaption customer(Label82);
+    LabelCaption trial(Label2);
+    EnterParameters(state_, services_.dialogs, services_.program, customer, trial);
+}
+
+void Form1::SetMousePointer(int shape) {
+    setCursor(shape == kHourglass ? Qt::WaitCursor : Qt::ArrowCursor);
+}
+
+void Form1::Command1_Click() {
+    // A click queued behind this one would start a second run from inside the
+    // event processing below and draw it over this one's graph.
+    if (running_) {
+        return;
+    }
+    running_ = true;
+    QCoreApplication::processEvents();
+    SetMousePointer(kHourglass);
+    Command2->setEnabled(false);
+    Command3->setEnabled(false);
+
+    const engine::RunOutcome outcome =
+        engine::RunExperiment(state_, services_.clock, services_.random);
+    Label3->setText(QString::fromStdString(outcome.meanText));
+    engine::DrawFrequencyGraph(outcome.counts, *Picture1);
+
+    Command1->setEnabled(false);
+    Command2->setEnabled(true);
+    Command3->setEnabled(true);
+    SetMousePointer(1);
+    running_ = false;
+}
+
+}  // namespace main_window

@@ -1,0 +1,41 @@
+#include "main_window/form_metrics.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStringList>
+#include <cmath>
+
+namespace main_window {
+namespace {
+
+double DpiScale() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen == nullptr ? 1.0 : screen->logicalDotsPerInchX() / 96.0;
+}
+
+}  // namespace
+
+int Twips(int twips) { return static_cast<int>(std::lround(twips / 15.0 * DpiScale())); }
+
+QRect TwipsRect(int left, int top, int width, int height) {
+    // Position and far edge are rounded separately so that controls which touch
+    // in twips still touch in pixels.
+    const int x = Twips(left);
+    const int y = Twips(top);
+    return {x, y, Twips(left + width) - x, Twips(top + height) - y};
+}
+
+QFont GothicFont(int pixelsAt96Dpi, bool bold) {
+    QFont font;
+    // The classroom machines' own face first; IPAPGothic has the same metrics
+    // family and comes from Debian's fonts-ipafont-gothic.
+    font.setFamilies(QStringList{QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic")});
+    font.setPixelSize(static_cast<int>(std::lround(pixelsAt96Dpi * DpiScale())));
+    font.setWeight(bold ? QFont::Bold : QFont::Normal);
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
+    return font;
+}
+
+}  // namespace main_window

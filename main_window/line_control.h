@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QPainter>
+#include <QWidget>
+
+namespace main_window {
+
+// A one-pixel solid horizontal rule in the window-text colour.
+class LineControl : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), palette().color(QPalette::WindowText));
+    }
+};
+
+}  // namespace main_window

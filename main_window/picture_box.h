@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QFrame>
+#include <QImage>
+
+#include "engine/drawing_surface.h"
+
+namespace main_window {
+
+// A picture area with a sunken border whose inner area carries a user scale.
+// Everything is drawn once into an off-screen image at device resolution and
+// shown from there, so covering the window loses nothing.
+class PictureBox : public QFrame, public engine::DrawingSurface {
+    Q_OBJECT
+public:
+    // scaleWidth x scaleHeight user units span the inner area; 0 keeps pixels.
+    PictureBox(QWidget* parent, double scaleWidth, double scaleHeight);
+
+    void Line(float x1, float y1, float x2, float y2, int color) override;
+    void LineBox(float x1, float y1, float x2, float y2, int color) override;
+    void SetCurrentX(float x) override { currentX_ = x; }
+    void SetCurrentY(float y) override { currentY_ = y; }
+    void Print(std::string_view utf8Text) override;
+    void Print() override;
+    void Cls() override;
+
+    float CurrentX() const { return currentX_; }
+    float CurrentY() const { return currentY_; }
+
+    // The inner area as drawn, one pixel per device pixel.
+    const QImage& Image() const { return image_; }
+    // Device pixel of a point in user units.
+    QPoint ToDevice(double x, double y) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void EnsureImage();
+    int PenWidth() const;
+    void FillDevice(int left, int top, int right, int bottom, const QColor& color);
+    double PerUnitX() const;  // device pixels per user unit
+    double PerUnitY() const;
+    QFont DeviceFont() const;
+
+    double scaleWidth_;
+    double scaleHeight_;
+    QImage image_;
+    float currentX_ = 0.0F;
+    float currentY_ = 0.0F;
+};
+
+}  // namespace main_window

@@ -1,0 +1,85 @@
+#include "main_window/qt_dialogs.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <cstdio>
+#include <cstdlib>
+
+namespace main_window {
+namespace {
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+YesNoBox::YesNoBox(const QString& prompt, const QString& title) {
+    setWindowTitle(title);
+    setText(prompt);
+    setIcon(QMessageBox::NoIcon);
+    setTextFormat(Qt::PlainText);
+    yes_ = addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
+    no_ = addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+    setDefaultButton(yes_);
+    setWindowModality(Qt::ApplicationModal);
+}
+
+void YesNoBox::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QMessageBox::keyPressEvent(event);
+}
+
+void YesNoBox::closeEvent(QCloseEvent* event) { event->ignore(); }
+
+InputBoxDialog::InputBoxDialog(const QString& prompt, const QString& title,
+                               const QString& defaultText) {
+    setWindowTitle(title);
+    setLabelText(prompt);
+    setInputMode(QInputDialog::TextInput);
+    setTextValue(defaultText);
+    setOkButtonText(QStringLiteral("OK"));
+    setCancelButtonText(QStringLiteral("キャンセル"));
+    setWindowModality(Qt::ApplicationModal);
+}
+
+void InputBoxDialog::showEvent(QShowEvent* event) {
+    QInputDialog::showEvent(event);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + area.height() / 3 - height() / 2);
+    }
+    if (auto* edit = findChild<QLineEdit*>()) {
+        edit->setFocus(Qt::OtherFocusReason);
+        edit->selectAll();
+    }
+}
+
+std::string QtDialogs::InputBox(std::string_view prompt, std::string_view title,
+                                std::string_view defaultText) {
+    InputBoxDialog box(FromUtf8(prompt), FromUtf8(title), FromUtf8(defaultText));
+    if (box.exec() != QDialog::Accepted) {
+        return {};
+    }
+    return box.textValue().toStdString();
+}
+
+int QtDialogs::MsgBox(std::string_view prompt, int /*buttons*/, std::string_view title) {
+    YesNoBox box(FromUtf8(prompt), FromUtf8(title));
+    box.exec();
+    return box.clickedButton() == box.YesButton() ? kYes : kNo;
+}
+
+void ProcessProgram::End() {
+    std::fflush(nullptr);
+    std::_Exit(EXIT_SUCCESS);
+}
+
+}  // namespace main_window

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QInputDialog>
+#include <QMessageBox>
+
+#include "main_window/ui_ports.h"
+
+namespace main_window {
+
+// A yes/no box whose only ways out are its two buttons: Escape and the close
+// box do nothing (Qt's own box would take them as No).
+class YesNoBox : public QMessageBox {
+    Q_OBJECT
+public:
+    YesNoBox(const QString& prompt, const QString& title);
+    QPushButton* YesButton() const { return yes_; }
+    QPushButton* NoButton() const { return no_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QPushButton* yes_;
+    QPushButton* no_;
+};
+
+// An input box with its default text selected, OK and Cancel, placed
+// centred across the screen about a third of the way down.
+class InputBoxDialog : public QInputDialog {
+    Q_OBJECT
+public:
+    InputBoxDialog(const QString& prompt, const QString& title, const QString& defaultText);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+};
+
+// The modal boxes on Qt, application-modal so no window of the program takes
+// input behind them.
+class QtDialogs final : public Dialogs {
+public:
+    std::string InputBox(std::string_view prompt, std::string_view title,
+                         std::string_view defaultText) override;
+    int MsgBox(std::string_view prompt, int buttons, std::string_view title) override;
+};
+
+// Ends the process on the spot, from inside any handler or nested dialog.
+class ProcessProgram final : public Program {
+public:
+    [[noreturn]] void End() override;
+};
+
+}  // namespace main_window
