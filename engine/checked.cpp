@@ -9,7 +9,9 @@ namespace {
 std::atomic<CheckFailureHook> g_hook{nullptr};
 }  // namespace
 
-void SetCheckFailureHook(CheckFailureHook hook) { g_hook.store(hook); }
+void SetCheckFailureHook(CheckFailureHook hook) {
+    g_hook.store(hook);
+}
 
 void FailCheck(const char* message) {
     std::fprintf(stderr, "Run-time error: %s. The program stops.\n", message);

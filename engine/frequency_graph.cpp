@@ -31,7 +31,9 @@ constexpr std::string_view kLabelRow =
     "        -110    -100     -90      -80      -70      -60     -50      -40      -30      -20"
     "      -10       0";
 
-float F(int value) { return static_cast<float>(value); }
+float F(int value) {
+    return static_cast<float>(value);
+}
 
 }  // namespace
 
