@@ -40,7 +40,7 @@ inline void CheckIndex(int index, int lowest, int highest) {
 // formulas of the experiment.
 template <typename T>
 class CheckedArray {
-  public:
+public:
     static constexpr int kLowest = 0;
     static constexpr int kHighest = 1000;
 
@@ -53,7 +53,7 @@ class CheckedArray {
         return items_[static_cast<std::size_t>(index)];
     }
 
-  private:
+private:
     std::array<T, kHighest + 1> items_{};
 };
 

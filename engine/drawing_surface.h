@@ -18,7 +18,7 @@ Rgb QBColor(int index);
 // A picture area with a user scale and a current point. Coordinates are user
 // units; colours are QBColor indices.
 class DrawingSurface {
-  public:
+public:
     virtual ~DrawingSurface() = default;
     // One-pixel solid line; the current point ends at (x2, y2).
     virtual void Line(float x1, float y1, float x2, float y2, int color) = 0;

@@ -6,14 +6,14 @@ namespace engine {
 
 // Seconds since local midnight, fraction included.
 class Clock {
-  public:
+public:
     virtual ~Clock() = default;
     virtual float Timer() = 0;
 };
 
 // The uniform random sequence behind Randomize and Rnd.
 class RandomSource {
-  public:
+public:
     virtual ~RandomSource() = default;
     virtual void Randomize(float seed) = 0;
     // Next draw, single precision, 0 <= x < 1.

@@ -10,7 +10,7 @@ namespace engine {
 // The 120 tallies of one run. Bin 1 holds minima of -115 and below, bin b
 // (2..119) the minimum b - 116, bin 120 minima of 4 and above.
 class ShortageCounts {
-  public:
+public:
     static constexpr int kBins = 120;
 
     static constexpr int BinOf(int minimum) {
@@ -37,7 +37,7 @@ class ShortageCounts {
         return tallies_[static_cast<std::size_t>(bin - 1)];
     }
 
-  private:
+private:
     std::array<std::int16_t, kBins> tallies_{};
 };
 

@@ -6,7 +6,7 @@ namespace engine {
 
 // The wall clock: seconds since local midnight.
 class SystemClock final : public Clock {
-  public:
+public:
     float Timer() override;
 };
 

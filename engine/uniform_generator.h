@@ -13,7 +13,7 @@ namespace engine {
 // run re-seeds from the clock before every trial and finishes well inside one
 // clock tick, so a seed-only reset would repeat the same trial over and over.
 class UniformGenerator final : public RandomSource {
-  public:
+public:
     explicit UniformGenerator(std::uint64_t initialState = 0x853c49e6748fea9bULL)
         : state_(initialState) {}
 
@@ -25,7 +25,7 @@ class UniformGenerator final : public RandomSource {
         }
     }
 
-  private:
+private:
     static constexpr std::uint64_t kMultiplier = 6364136223846793005ULL;
     static constexpr std::uint64_t kIncrement = 1442695040888963407ULL;
 

@@ -11,7 +11,7 @@ namespace test {
 
 // A clock that returns the given readings in turn and then keeps the last.
 class FakeClock final : public engine::Clock {
-  public:
+public:
     explicit FakeClock(std::vector<float> readings = {43200.0F}) : readings_(std::move(readings)) {}
     float Timer() override {
         const float reading = readings_[std::min(next_, readings_.size() - 1)];
@@ -19,14 +19,14 @@ class FakeClock final : public engine::Clock {
         return reading;
     }
 
-  private:
+private:
     std::vector<float> readings_;
     std::size_t next_ = 0;
 };
 
 // Draws taken in turn from a script that repeats; records every seed.
 class ScriptedRandom final : public engine::RandomSource {
-  public:
+public:
     explicit ScriptedRandom(std::vector<float> draws) : draws_(std::move(draws)) {}
     void Randomize(float seed) override { seeds.push_back(seed); }
     float Rnd() override {
@@ -37,7 +37,7 @@ class ScriptedRandom final : public engine::RandomSource {
 
     std::vector<float> seeds;
 
-  private:
+private:
     std::vector<float> draws_;
     std::size_t next_ = 0;
 };

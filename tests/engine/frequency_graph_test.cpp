@@ -15,7 +15,7 @@ struct Op {
 };
 
 class RecordingSurface final : public engine::DrawingSurface {
-  public:
+public:
     void Line(float x1, float y1, float x2, float y2, int color) override {
         ops.push_back({Op::kLine, x1, y1, x2, y2, color, {}});
     }
@@ -44,7 +44,7 @@ void ExpectLine(const Op& op, float x1, float y1, float x2, float y2, int color,
 }
 
 class FrequencyGraph : public testing::Test {
-  protected:
+protected:
     void Draw() { engine::DrawFrequencyGraph(counts, surface); }
     engine::ShortageCounts counts;
     RecordingSurface surface;

@@ -15,7 +15,7 @@ struct EndRequested {};
 
 // Answers the boxes from a script and records what each box showed.
 class ScriptedDialogs final : public main_window::Dialogs {
-  public:
+public:
     std::string InputBox(std::string_view prompt, std::string_view title,
                          std::string_view defaultText) override {
         asked.push_back(std::string(title) + "|" + std::string(prompt) + "|" +
@@ -48,12 +48,12 @@ class ScriptedDialogs final : public main_window::Dialogs {
 };
 
 class ThrowingProgram final : public main_window::Program {
-  public:
+public:
     [[noreturn]] void End() override { throw EndRequested{}; }
 };
 
 class RecordingLabel final : public main_window::CaptionTarget {
-  public:
+public:
     void SetCaption(std::string_view text) override { captions.emplace_back(text); }
     std::vector<std::string> captions;
 };
@@ -63,7 +63,7 @@ const std::string kTrialBox = " 実験回数の設定|1以上1000以下の整数
 const std::string kConfirmBox = "確認|終了していいですか？|4";
 
 class ParameterEntry : public testing::Test {
-  protected:
+protected:
     void Enter() {
         main_window::EnterParameters(state, dialogs, program, customerLabel, trialLabel);
     }
