@@ -15,7 +15,9 @@ double DpiScale() {
 
 }  // namespace
 
-int Twips(int twips) { return static_cast<int>(std::lround(twips / 15.0 * DpiScale())); }
+int Twips(int twips) {
+    return static_cast<int>(std::lround(twips / 15.0 * DpiScale()));
+}
 
 QRect TwipsRect(int left, int top, int width, int height) {
     // Position and far edge are rounded separately so that controls which touch

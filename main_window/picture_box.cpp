@@ -17,7 +17,9 @@ QColor ToQColor(int qbColor) {
     return {rgb.red, rgb.green, rgb.blue};
 }
 
-int Round(double value) { return static_cast<int>(std::lround(value)); }
+int Round(double value) {
+    return static_cast<int>(std::lround(value));
+}
 
 }  // namespace
 
@@ -90,7 +92,9 @@ QFont PictureBox::DeviceFont() const {
     return deviceFont;
 }
 
-int PictureBox::PenWidth() const { return std::max(1, Round(devicePixelRatioF())); }
+int PictureBox::PenWidth() const {
+    return std::max(1, Round(devicePixelRatioF()));
+}
 
 void PictureBox::FillDevice(int left, int top, int right, int bottom, const QColor& color) {
     left = std::max(left, 0);
@@ -105,6 +109,7 @@ void PictureBox::FillDevice(int left, int top, int right, int bottom, const QCol
 }
 
 void PictureBox::Line(float x1, float y1, float x2, float y2, int color) {
+    EnsureImage();
     const QPoint from = ToDevice(x1, y1);
     const QPoint to = ToDevice(x2, y2);
     const int width = PenWidth();
@@ -124,6 +129,7 @@ void PictureBox::Line(float x1, float y1, float x2, float y2, int color) {
 }
 
 void PictureBox::LineBox(float x1, float y1, float x2, float y2, int color) {
+    EnsureImage();
     // Boxes are filled solid: a bar reads better than an outline on a projector.
     const QPoint from = ToDevice(x1, y1);
     const QPoint to = ToDevice(x2, y2);
@@ -137,13 +143,15 @@ void PictureBox::LineBox(float x1, float y1, float x2, float y2, int color) {
 }
 
 void PictureBox::Print(std::string_view utf8Text) {
+    EnsureImage();
     const QPoint at = ToDevice(currentX_, currentY_);
     {
         QPainter painter(&image_);
         painter.setFont(DeviceFont());
         painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(QPoint(at.x(), at.y() + painter.fontMetrics().ascent()),
-                         QString::fromUtf8(utf8Text.data(), static_cast<qsizetype>(utf8Text.size())));
+        painter.drawText(
+            QPoint(at.x(), at.y() + painter.fontMetrics().ascent()),
+            QString::fromUtf8(utf8Text.data(), static_cast<qsizetype>(utf8Text.size())));
     }
     Print();
 }
@@ -156,6 +164,7 @@ void PictureBox::Print() {
 }
 
 void PictureBox::Cls() {
+    EnsureImage();
     image_.fill(palette().color(QPalette::Window));
     currentX_ = 0.0F;
     currentY_ = 0.0F;

@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <cstdio>
@@ -37,7 +36,9 @@ void YesNoBox::keyPressEvent(QKeyEvent* event) {
     QMessageBox::keyPressEvent(event);
 }
 
-void YesNoBox::closeEvent(QCloseEvent* event) { event->ignore(); }
+void YesNoBox::closeEvent(QCloseEvent* event) {
+    event->ignore();
+}
 
 InputBoxDialog::InputBoxDialog(const QString& prompt, const QString& title,
                                const QString& defaultText) {
@@ -55,10 +56,6 @@ void InputBoxDialog::showEvent(QShowEvent* event) {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
         move(area.x() + (area.width() - width()) / 2, area.y() + area.height() / 3 - height() / 2);
-    }
-    if (auto* edit = findChild<QLineEdit*>()) {
-        edit->setFocus(Qt::OtherFocusReason);
-        edit->selectAll();
     }
 }
 

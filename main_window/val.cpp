@@ -100,7 +100,7 @@ char ToAscii(char32_t codePoint) {
 
 // Walks the text as ASCII characters with blanks already dropped.
 class Reader {
-  public:
+public:
     explicit Reader(std::string_view text) : text_(text) {}
 
     char Peek() {
@@ -121,7 +121,7 @@ class Reader {
         pos_ += length_;
     }
 
-  private:
+private:
     std::string_view text_;
     std::size_t pos_ = 0;
     std::size_t length_ = 0;
