@@ -11,8 +11,7 @@ namespace main_window {
 
 namespace {
 
-constexpr char32_t kInvalid = 0x110000;  // beyond Unicode: stands for a malformed byte
-constexpr char kStop = '\0';             // a character no number can contain
+constexpr char kStop = '\0';  // a character no number can contain
 
 // Keeps exponent and order arithmetic far from int64 overflow; any value past
 // it is already out of a double's range.
@@ -26,76 +25,40 @@ constexpr std::size_t kMaxDigits = 800;
 constexpr std::int64_t kHighestOrder = 310;
 constexpr std::int64_t kLowestOrder = -330;
 
-struct Decoded {
-    char32_t codePoint;
+// One character of the answer as ASCII: full-width forms are what an input
+// method types in Japanese mode, so they read as their ASCII twins. Anything
+// else outside ASCII, malformed UTF-8 included, is a character that ends the
+// number. `length` is how many bytes it takes; `blank` marks the dropped ones.
+struct Character {
+    char ascii;
     std::size_t length;
+    bool blank;
 };
 
-bool IsContinuation(unsigned char byte) {
-    return (byte & 0xC0U) == 0x80U;
-}
-
-// Strict UTF-8: overlongs, surrogates and truncated sequences are malformed,
-// and a malformed sequence costs one byte so decoding always advances.
-Decoded DecodeAt(std::string_view text, std::size_t pos) {
-    const auto lead = static_cast<unsigned char>(text[pos]);
+Character At(std::string_view text, std::size_t pos) {
+    const auto byte = [&](std::size_t i) {
+        return pos + i < text.size() ? static_cast<unsigned char>(text[pos + i]) : 0U;
+    };
+    const unsigned lead = byte(0);
     if (lead < 0x80U) {
-        return {lead, 1};
+        const char c = static_cast<char>(lead);
+        return {c, 1, c == ' ' || c == '\t' || c == '\n'};
     }
-    std::size_t length = 0;
-    char32_t codePoint = 0;
-    unsigned char low = 0x80U;
-    unsigned char high = 0xBFU;
-    if (lead >= 0xC2U && lead <= 0xDFU) {
-        length = 2;
-        codePoint = lead & 0x1FU;
-    } else if (lead >= 0xE0U && lead <= 0xEFU) {
-        length = 3;
-        codePoint = lead & 0x0FU;
-        low = lead == 0xE0U ? 0xA0U : low;
-        high = lead == 0xEDU ? 0x9FU : high;
-    } else if (lead >= 0xF0U && lead <= 0xF4U) {
-        length = 4;
-        codePoint = lead & 0x07U;
-        low = lead == 0xF0U ? 0x90U : low;
-        high = lead == 0xF4U ? 0x8FU : high;
-    } else {
-        return {kInvalid, 1};
+    const unsigned second = byte(1);
+    const unsigned third = byte(2);
+    if (lead == 0xEFU && second == 0xBCU && third >= 0x81U && third <= 0xBFU) {
+        return {static_cast<char>(third - 0x60U), 3, false};  // U+FF01..U+FF3F
     }
-    if (text.size() - pos < length) {
-        return {kInvalid, 1};
+    if (lead == 0xEFU && second == 0xBDU && third >= 0x80U && third <= 0x9EU) {
+        return {static_cast<char>(third - 0x20U), 3, false};  // U+FF40..U+FF5E
     }
-    const auto second = static_cast<unsigned char>(text[pos + 1]);
-    if (second < low || second > high) {
-        return {kInvalid, 1};
+    if (lead == 0xE3U && second == 0x80U && third == 0x80U) {
+        return {kStop, 3, true};  // U+3000 ideographic space
     }
-    codePoint = (codePoint << 6) | (second & 0x3FU);
-    for (std::size_t i = 2; i < length; ++i) {
-        const auto byte = static_cast<unsigned char>(text[pos + i]);
-        if (!IsContinuation(byte)) {
-            return {kInvalid, 1};
-        }
-        codePoint = (codePoint << 6) | (byte & 0x3FU);
+    if (lead == 0xE2U && second == 0x88U && third == 0x92U) {
+        return {'-', 3, false};  // U+2212 minus sign
     }
-    return {codePoint, length};
-}
-
-bool IsBlank(char32_t codePoint) {
-    return codePoint == U' ' || codePoint == U'\t' || codePoint == U'\n' || codePoint == U'\u3000';
-}
-
-// Full-width forms are what an IME types in Japanese mode, so they read as ASCII.
-char ToAscii(char32_t codePoint) {
-    if (codePoint < 0x80) {
-        return static_cast<char>(codePoint);
-    }
-    if (codePoint >= 0xFF01 && codePoint <= 0xFF5E) {
-        return static_cast<char>(codePoint - 0xFEE0);
-    }
-    if (codePoint == U'\u2212') {
-        return '-';
-    }
-    return kStop;
+    return {kStop, 1, false};
 }
 
 // Walks the text as ASCII characters with blanks already dropped.
@@ -105,12 +68,12 @@ public:
 
     char Peek() {
         while (pos_ < text_.size()) {
-            const Decoded decoded = DecodeAt(text_, pos_);
-            if (!IsBlank(decoded.codePoint)) {
-                length_ = decoded.length;
-                return ToAscii(decoded.codePoint);
+            const Character c = At(text_, pos_);
+            if (!c.blank) {
+                length_ = c.length;
+                return c.ascii;
             }
-            pos_ += decoded.length;
+            pos_ += c.length;
         }
         length_ = 0;
         return kStop;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <algorithm>
 #include <cstddef>
 #include <utility>
 #include <vector>
@@ -9,33 +8,17 @@
 
 namespace test {
 
-// A clock that returns the given readings in turn and then keeps the last.
 class FakeClock final : public engine::Clock {
 public:
-    explicit FakeClock(std::vector<float> readings = {43200.0F}) : readings_(std::move(readings)) {}
-    float Timer() override {
-        const float reading = readings_[std::min(next_, readings_.size() - 1)];
-        ++next_;
-        return reading;
-    }
-
-private:
-    std::vector<float> readings_;
-    std::size_t next_ = 0;
+    float Timer() override { return 43200.0F; }
 };
 
-// Draws taken in turn from a script that repeats; records every seed.
+// Draws taken in turn from a script that repeats.
 class ScriptedRandom final : public engine::RandomSource {
 public:
     explicit ScriptedRandom(std::vector<float> draws) : draws_(std::move(draws)) {}
-    void Randomize(float seed) override { seeds.push_back(seed); }
-    float Rnd() override {
-        const float draw = draws_[next_ % draws_.size()];
-        ++next_;
-        return draw;
-    }
-
-    std::vector<float> seeds;
+    void Randomize(float /*seed*/) override {}
+    float Rnd() override { return draws_[next_++ % draws_.size()]; }
 
 private:
     std::vector<float> draws_;

@@ -13,18 +13,16 @@ using main_window::kYes;
 
 struct EndRequested {};
 
-// Answers the boxes from a script and records what each box showed.
+// Answers the boxes from a script; records each box and what the state held then.
 class ScriptedDialogs final : public main_window::Dialogs {
 public:
     std::string InputBox(std::string_view prompt, std::string_view title,
                          std::string_view defaultText) override {
         asked.push_back(std::string(title) + "|" + std::string(prompt) + "|" +
                         std::string(defaultText));
-        if (watched != nullptr) {
-            seen.emplace_back(watched->CustomerCount, watched->CustomerInput);
-        }
-        EXPECT_FALSE(answers.empty()) << "more boxes than answers";
+        seen.emplace_back(state->CustomerCount, state->CustomerInput);
         if (answers.empty()) {
+            ADD_FAILURE() << "more boxes than answers";
             throw EndRequested{};
         }
         std::string answer = answers.front();
@@ -39,11 +37,10 @@ public:
         return answer;
     }
 
+    const engine::ExperimentState* state = nullptr;
     std::deque<std::string> answers;
     std::deque<int> confirmations;
     std::vector<std::string> asked;
-    // What the state held each time a box was shown.
-    const engine::ExperimentState* watched = nullptr;
     std::vector<std::pair<int, std::string>> seen;
 };
 
@@ -64,6 +61,7 @@ const std::string kConfirmBox = "確認|終了していいですか？|4";
 
 class ParameterEntry : public testing::Test {
 protected:
+    ParameterEntry() { dialogs.state = &state; }
     void Enter() {
         main_window::EnterParameters(state, dialogs, program, customerLabel, trialLabel);
     }
@@ -74,63 +72,42 @@ protected:
     RecordingLabel trialLabel;
 };
 
-TEST_F(ParameterEntry, DefaultsGiveOneHundredOfEach) {
-    dialogs.answers = {"100", "100"};
-    Enter();
-    EXPECT_EQ(state.CustomerCount, 100);
-    EXPECT_EQ(state.TrialCount, 100);
-    EXPECT_EQ(customerLabel.captions, std::vector<std::string>{"100"});
-    EXPECT_EQ(trialLabel.captions, std::vector<std::string>{"100"});
-    EXPECT_EQ(dialogs.asked, (std::vector<std::string>{kCustomerBox, kTrialBox}));
-}
-
-struct AnswerCase {
-    const char* answer;
-    int customerCount;  // 0: refused
-    int trialCount;     // 0: refused
-};
-
 TEST_F(ParameterEntry, AcceptsOnlyAnswersInsideEachRange) {
-    const AnswerCase cases[] = {
-        {"10", 10, 10},       {"1000", 1000, 1000}, {"9", 0, 9},           {"1001", 0, 0},
-        {"9.99", 0, 9},       {"0", 0, 0},          {"-20", 0, 0},         {"10.9", 10, 10},
-        {"1", 0, 1},          {"0.5", 0, 0},        {"1.5", 0, 1},         {"12abc", 12, 12},
-        {"abc", 0, 0},        {"   ", 0, 0},        {"1 000", 1000, 1000}, {"1000.5", 0, 0},
-        {"１００", 100, 100}, {"1e400", 0, 0},      {"-1e400", 0, 0},      {"&H3E8", 1000, 1000},
+    // Answer, then the count each question stores (0: refused, asked again).
+    const std::tuple<const char*, int, int> cases[] = {
+        {"100", 100, 100},    {"10", 10, 10},  {"1000", 1000, 1000},  {"9", 0, 9},
+        {"1001", 0, 0},       {"9.99", 0, 9},  {"0", 0, 0},           {"-20", 0, 0},
+        {"10.9", 10, 10},     {"0.5", 0, 0},   {"1.5", 0, 1},         {"12abc", 12, 12},
+        {"abc", 0, 0},        {"   ", 0, 0},   {"1 000", 1000, 1000}, {"1000.5", 0, 0},
+        {"１００", 100, 100}, {"1e400", 0, 0}, {"-1e400", 0, 0},
     };
-    for (const AnswerCase& c : cases) {
-        SCOPED_TRACE(c.answer);
-        // Each question gets the answer under test, then a valid fallback.
-        for (bool customer : {true, false}) {
-            engine::ExperimentState fresh;
-            fresh.CustomerCount = 55;
-            fresh.TrialCount = 66;
-            ScriptedDialogs script;
-            script.answers = {c.answer, "77"};
-            RecordingLabel label;
-            const main_window::CountPrompt& row =
-                customer ? main_window::kCustomerPrompt : main_window::kTrialPrompt;
-            main_window::AskCount(row, fresh, script, program, label);
-            const int expected = customer ? c.customerCount : c.trialCount;
-            const int stored = customer ? fresh.CustomerCount : fresh.TrialCount;
-            EXPECT_EQ(stored, expected == 0 ? 77 : expected) << (customer ? "customers" : "trials");
-            EXPECT_EQ(script.asked.size(), expected == 0 ? 2U : 1U);
-            EXPECT_EQ(label.captions.size(), 1U);  // refusals leave the label alone
-            EXPECT_EQ(customer ? fresh.CustomerInput : fresh.TrialInput,
-                      expected == 0 ? "77" : c.answer);
+    for (const auto& [answer, customers, trials] : cases) {
+        for (const bool customer : {true, false}) {
+            SCOPED_TRACE(std::string(answer) + (customer ? " for customers" : " for trials"));
+            const int expected = customer ? customers : trials;
+            state.CustomerCount = state.TrialCount = 55;
+            dialogs.answers = {answer, "77"};  // a refusal is followed by a valid answer
+            dialogs.asked.clear();
+            customerLabel.captions.clear();
+            main_window::AskCount(
+                customer ? main_window::kCustomerPrompt : main_window::kTrialPrompt, state, dialogs,
+                program, customerLabel);
+            EXPECT_EQ(customer ? state.CustomerCount : state.TrialCount,
+                      expected == 0 ? 77 : expected);
+            EXPECT_EQ(customer ? state.TrialCount : state.CustomerCount, 55);
+            EXPECT_EQ(dialogs.asked.size(), expected == 0 ? 2U : 1U);
+            EXPECT_EQ(customerLabel.captions.size(), 1U);
         }
     }
 }
 
 TEST_F(ParameterEntry, RefusedAnswerKeepsTheEarlierCountAndTheAnswerText) {
     state.CustomerCount = 40;
-    dialogs.watched = &state;
-    dialogs.answers = {"5", "45"};
-    main_window::AskCount(main_window::kCustomerPrompt, state, dialogs, program, customerLabel);
-    const std::vector<std::pair<int, std::string>> expected{{40, ""}, {40, "5"}};
-    EXPECT_EQ(dialogs.seen, expected);
-    EXPECT_EQ(state.CustomerCount, 45);
-    EXPECT_EQ(customerLabel.captions, std::vector<std::string>{"45"});
+    dialogs.answers = {"5", "45", "100"};
+    Enter();
+    const std::vector<std::pair<int, std::string>> seen{{40, ""}, {40, "5"}, {45, "45"}};
+    EXPECT_EQ(dialogs.seen, seen);
+    EXPECT_EQ(dialogs.asked, (std::vector<std::string>{kCustomerBox, kCustomerBox, kTrialBox}));
 }
 
 TEST_F(ParameterEntry, EmptyAnswerThenNoAsksTheSameBoxAgain) {
@@ -140,26 +117,21 @@ TEST_F(ParameterEntry, EmptyAnswerThenNoAsksTheSameBoxAgain) {
     EXPECT_EQ(dialogs.asked, (std::vector<std::string>{kCustomerBox, kConfirmBox, kCustomerBox,
                                                        kTrialBox, kConfirmBox, kTrialBox}));
     EXPECT_EQ(state.CustomerCount, 35);
-    EXPECT_EQ(state.TrialCount, 100);
     EXPECT_EQ(state.ConfirmAnswer, kNo);
 }
 
 TEST_F(ParameterEntry, EmptyAnswerThenYesEndsAtOnce) {
-    dialogs.answers = {""};
-    dialogs.confirmations = {kYes};
-    EXPECT_THROW(Enter(), EndRequested);
-    EXPECT_EQ(dialogs.asked, (std::vector<std::string>{kCustomerBox, kConfirmBox}));
-    EXPECT_EQ(state.ConfirmAnswer, kYes);
-    EXPECT_TRUE(customerLabel.captions.empty());
-}
-
-TEST_F(ParameterEntry, YesAtTheTrialBoxKeepsTheAcceptedCustomerCount) {
-    dialogs.answers = {"35", ""};
-    dialogs.confirmations = {kYes};
-    EXPECT_THROW(Enter(), EndRequested);
-    EXPECT_EQ(state.CustomerCount, 35);
+    for (const bool atTrialBox : {false, true}) {
+        dialogs.answers =
+            atTrialBox ? std::deque<std::string>{"35", ""} : std::deque<std::string>{""};
+        dialogs.confirmations = {kYes};
+        dialogs.asked.clear();
+        EXPECT_THROW(Enter(), EndRequested);
+        EXPECT_EQ(dialogs.asked.back(), kConfirmBox);  // nothing is asked after the Yes
+        EXPECT_EQ(state.ConfirmAnswer, kYes);
+        EXPECT_TRUE(trialLabel.captions.empty());
+    }
     EXPECT_EQ(customerLabel.captions, std::vector<std::string>{"35"});
-    EXPECT_TRUE(trialLabel.captions.empty());
 }
 
 }  // namespace
