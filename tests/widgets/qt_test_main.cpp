@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QtGlobal>
 
 int main(int argc, char** argv) {
     // Must be set before the application picks its platform plugin.
