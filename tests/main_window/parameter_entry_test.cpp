@@ -8,19 +8,19 @@
 
 namespace {
 
-using main_window::kNo;
-using main_window::kYes;
-
 struct EndRequested {};
 
-// Answers the boxes from a script; records each box and what the state held then.
-class ScriptedDialogs final : public main_window::Dialogs {
-public:
+// Answers the boxes from a script and logs every box with the customer count
+// the state held when it opened; ending throws, so nothing after it runs.
+class ParameterEntry : public testing::Test,
+                       public main_window::Dialogs,
+                       public main_window::Program,
+                       public main_window::CaptionTarget {
+protected:
     std::string InputBox(std::string_view prompt, std::string_view title,
-                         std::string_view defaultText) override {
-        asked.push_back(std::string(title) + "|" + std::string(prompt) + "|" +
-                        std::string(defaultText));
-        seen.emplace_back(state->CustomerCount, state->CustomerInput);
+                         std::string_view def) override {
+        log.push_back(std::string(title) + " " + std::string(prompt) + " " + std::string(def) +
+                      " " + std::to_string(state.CustomerCount));
         if (answers.empty()) {
             ADD_FAILURE() << "more boxes than answers";
             throw EndRequested{};
@@ -30,50 +30,23 @@ public:
         return answer;
     }
     int MsgBox(std::string_view prompt, int buttons, std::string_view title) override {
-        asked.push_back(std::string(title) + "|" + std::string(prompt) + "|" +
-                        std::to_string(buttons));
-        const int answer = confirmations.front();
-        confirmations.pop_front();
-        return answer;
+        log.push_back(std::string(title) + " " + std::string(prompt) + " " +
+                      std::to_string(buttons));
+        return confirm;
     }
-
-    const engine::ExperimentState* state = nullptr;
-    std::deque<std::string> answers;
-    std::deque<int> confirmations;
-    std::vector<std::string> asked;
-    std::vector<std::pair<int, std::string>> seen;
-};
-
-class ThrowingProgram final : public main_window::Program {
-public:
     [[noreturn]] void End() override { throw EndRequested{}; }
-};
+    void SetCaption(std::string_view text) override { log.push_back("label " + std::string(text)); }
 
-class RecordingLabel final : public main_window::CaptionTarget {
-public:
-    void SetCaption(std::string_view text) override { captions.emplace_back(text); }
-    std::vector<std::string> captions;
-};
+    void Enter() { main_window::EnterParameters(state, *this, *this, *this, *this); }
 
-const std::string kCustomerBox = " お客人数の設定|10以上1000以下の整数を入力してください．．．|100";
-const std::string kTrialBox = " 実験回数の設定|1以上1000以下の整数を入力してください．．．|100";
-const std::string kConfirmBox = "確認|終了していいですか？|4";
-
-class ParameterEntry : public testing::Test {
-protected:
-    ParameterEntry() { dialogs.state = &state; }
-    void Enter() {
-        main_window::EnterParameters(state, dialogs, program, customerLabel, trialLabel);
-    }
     engine::ExperimentState state;
-    ScriptedDialogs dialogs;
-    ThrowingProgram program;
-    RecordingLabel customerLabel;
-    RecordingLabel trialLabel;
+    std::deque<std::string> answers;
+    int confirm = main_window::kNo;
+    std::vector<std::string> log;
 };
 
 TEST_F(ParameterEntry, AcceptsOnlyAnswersInsideEachRange) {
-    // Answer, then the count each question stores (0: refused, asked again).
+    // Answer, then the count each question stores (0: refused and asked again).
     const std::tuple<const char*, int, int> cases[] = {
         {"100", 100, 100},    {"10", 10, 10},  {"1000", 1000, 1000},  {"9", 0, 9},
         {"1001", 0, 0},       {"9.99", 0, 9},  {"0", 0, 0},           {"-20", 0, 0},
@@ -86,52 +59,45 @@ TEST_F(ParameterEntry, AcceptsOnlyAnswersInsideEachRange) {
             SCOPED_TRACE(std::string(answer) + (customer ? " for customers" : " for trials"));
             const int expected = customer ? customers : trials;
             state.CustomerCount = state.TrialCount = 55;
-            dialogs.answers = {answer, "77"};  // a refusal is followed by a valid answer
-            dialogs.asked.clear();
-            customerLabel.captions.clear();
+            answers = {answer, "77"};  // a refusal is followed by a valid answer
+            log.clear();
             main_window::AskCount(
-                customer ? main_window::kCustomerPrompt : main_window::kTrialPrompt, state, dialogs,
-                program, customerLabel);
-            EXPECT_EQ(customer ? state.CustomerCount : state.TrialCount,
-                      expected == 0 ? 77 : expected);
-            EXPECT_EQ(customer ? state.TrialCount : state.CustomerCount, 55);
-            EXPECT_EQ(dialogs.asked.size(), expected == 0 ? 2U : 1U);
-            EXPECT_EQ(customerLabel.captions.size(), 1U);
+                customer ? main_window::kCustomerPrompt : main_window::kTrialPrompt, state, *this,
+                *this, *this);
+            const int stored = expected == 0 ? 77 : expected;
+            EXPECT_EQ(customer ? state.CustomerCount : state.TrialCount, stored);
+            EXPECT_EQ(log.size(), expected == 0 ? 3U : 2U);  // boxes, then the label once
+            EXPECT_EQ(log.back(), "label " + std::to_string(stored));
+            EXPECT_EQ(customer ? state.CustomerInput : state.TrialInput,
+                      answers.empty() ? "77" : answer);
         }
     }
 }
 
-TEST_F(ParameterEntry, RefusedAnswerKeepsTheEarlierCountAndTheAnswerText) {
+TEST_F(ParameterEntry, EmptyAnswerOffersToEndAndNoAsksTheSameBoxAgain) {
     state.CustomerCount = 40;
-    dialogs.answers = {"5", "45", "100"};
+    answers = {"", "5", "35", "", "100"};
     Enter();
-    const std::vector<std::pair<int, std::string>> seen{{40, ""}, {40, "5"}, {45, "45"}};
-    EXPECT_EQ(dialogs.seen, seen);
-    EXPECT_EQ(dialogs.asked, (std::vector<std::string>{kCustomerBox, kCustomerBox, kTrialBox}));
+    const std::string customers =
+        " お客人数の設定 10以上1000以下の整数を入力してください．．． 100 ";
+    const std::string trials = " 実験回数の設定 1以上1000以下の整数を入力してください．．． 100 ";
+    const std::string question = "確認 終了していいですか？ 4";
+    EXPECT_EQ(log, (std::vector<std::string>{customers + "40", question, customers + "40",
+                                             customers + "40", "label 35", trials + "35", question,
+                                             trials + "35", "label 100"}));
+    EXPECT_EQ(state.ConfirmAnswer, main_window::kNo);
 }
 
-TEST_F(ParameterEntry, EmptyAnswerThenNoAsksTheSameBoxAgain) {
-    dialogs.answers = {"", "35", "", "100"};
-    dialogs.confirmations = {kNo, kNo};
-    Enter();
-    EXPECT_EQ(dialogs.asked, (std::vector<std::string>{kCustomerBox, kConfirmBox, kCustomerBox,
-                                                       kTrialBox, kConfirmBox, kTrialBox}));
-    EXPECT_EQ(state.CustomerCount, 35);
-    EXPECT_EQ(state.ConfirmAnswer, kNo);
-}
-
-TEST_F(ParameterEntry, EmptyAnswerThenYesEndsAtOnce) {
-    for (const bool atTrialBox : {false, true}) {
-        dialogs.answers =
-            atTrialBox ? std::deque<std::string>{"35", ""} : std::deque<std::string>{""};
-        dialogs.confirmations = {kYes};
-        dialogs.asked.clear();
+TEST_F(ParameterEntry, YesEndsAtOnceAtEitherBox) {
+    confirm = main_window::kYes;
+    for (const auto& script : {std::deque<std::string>{""}, std::deque<std::string>{"35", ""}}) {
+        answers = script;
+        log.clear();
         EXPECT_THROW(Enter(), EndRequested);
-        EXPECT_EQ(dialogs.asked.back(), kConfirmBox);  // nothing is asked after the Yes
-        EXPECT_EQ(state.ConfirmAnswer, kYes);
-        EXPECT_TRUE(trialLabel.captions.empty());
+        EXPECT_EQ(log.back(), "確認 終了していいですか？ 4");  // nothing is asked after the Yes
+        EXPECT_EQ(state.ConfirmAnswer, main_window::kYes);
     }
-    EXPECT_EQ(customerLabel.captions, std::vector<std::string>{"35"});
+    EXPECT_EQ(state.CustomerCount, 35);
 }
 
 }  // namespace
