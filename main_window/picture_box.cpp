@@ -7,8 +7,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "main_window/form_metrics.h"
-
 namespace main_window {
 namespace {
 
@@ -59,13 +57,11 @@ void PictureBox::paintEvent(QPaintEvent* event) {
 }
 
 double PictureBox::PerUnitX() const {
-    return scaleWidth_ > 0 ? image_.width() / scaleWidth_
-                           : Twips(1440) * devicePixelRatioF() / 1440.0;
+    return image_.width() / scaleWidth_;
 }
 
 double PictureBox::PerUnitY() const {
-    return scaleHeight_ > 0 ? image_.height() / scaleHeight_
-                            : Twips(1440) * devicePixelRatioF() / 1440.0;
+    return image_.height() / scaleHeight_;
 }
 
 QPoint PictureBox::ToDevice(double x, double y) const {

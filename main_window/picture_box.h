@@ -13,7 +13,7 @@ namespace main_window {
 class PictureBox : public QFrame, public engine::DrawingSurface {
     Q_OBJECT
 public:
-    // scaleWidth x scaleHeight user units span the inner area; 0 keeps pixels.
+    // scaleWidth x scaleHeight user units span the inner area.
     PictureBox(QWidget* parent, double scaleWidth, double scaleHeight);
 
     void Line(float x1, float y1, float x2, float y2, int color) override;
