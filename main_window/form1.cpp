@@ -11,6 +11,7 @@
 #include "main_window/coin_icon.h"
 #include "main_window/form_metrics.h"
 #include "main_window/parameter_entry.h"
+#include "main_window/qt_text.h"
 
 namespace main_window {
 namespace {
@@ -20,10 +21,7 @@ constexpr int kHourglass = 11;
 class LabelCaption final : public CaptionTarget {
 public:
     explicit LabelCaption(QLabel* label) : label_(label) {}
-    void SetCaption(std::string_view utf8Text) override {
-        label_->setText(
-            QString::fromUtf8(utf8Text.data(), static_cast<qsizetype>(utf8Text.size())));
-    }
+    void SetCaption(std::string_view utf8Text) override { label_->setText(ToQString(utf8Text)); }
 
 private:
     QLabel* label_;
@@ -38,6 +36,7 @@ QPushButton* MakeButton(QWidget* parent, const char* text) {
 
 enum class Border { Flat, Sunken };
 
+// The title label keeps the window-text colour; the others use button text.
 QLabel* MakeLabel(QWidget* parent, const char* text, const QFont& font, const QColor& back,
                   Border border) {
     auto* label = new QLabel(QString::fromUtf8(text), parent);
@@ -49,15 +48,12 @@ QLabel* MakeLabel(QWidget* parent, const char* text, const QFont& font, const QC
     label->setLineWidth(1);
     QPalette colours = label->palette();
     colours.setColor(QPalette::Window, back);
+    if (border == Border::Sunken) {
+        colours.setColor(QPalette::WindowText, colours.color(QPalette::ButtonText));
+    }
     label->setPalette(colours);
     label->setAutoFillBackground(true);
     return label;
-}
-
-void UseButtonTextColour(QLabel* label) {
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, colours.color(QPalette::ButtonText));
-    label->setPalette(colours);
 }
 
 }  // namespace
@@ -88,9 +84,6 @@ Form1::Form1(Form1Services services)
     setPalette(face);
     setAutoFillBackground(true);
 
-    for (QLabel* label : {Label83, Label82, Label4, Label3, Label1, Label2}) {
-        UseButtonTextColour(label);
-    }
     QPalette graph = Picture1->palette();
     graph.setColor(QPalette::Window, graph.color(QPalette::Button));
     graph.setColor(QPalette::WindowText, graph.color(QPalette::ButtonText));

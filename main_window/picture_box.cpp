@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "main_window/qt_text.h"
+
 namespace main_window {
 namespace {
 
@@ -145,9 +147,8 @@ void PictureBox::Print(std::string_view utf8Text) {
         QPainter painter(&image_);
         painter.setFont(DeviceFont());
         painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(
-            QPoint(at.x(), at.y() + painter.fontMetrics().ascent()),
-            QString::fromUtf8(utf8Text.data(), static_cast<qsizetype>(utf8Text.size())));
+        painter.drawText(QPoint(at.x(), at.y() + painter.fontMetrics().ascent()),
+                         ToQString(utf8Text));
     }
     Print();
 }

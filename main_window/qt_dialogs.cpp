@@ -8,15 +8,9 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "main_window/qt_text.h"
+
 namespace main_window {
-namespace {
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
-
 YesNoBox::YesNoBox(const QString& prompt, const QString& title) {
     setWindowTitle(title);
     setText(prompt);
@@ -61,7 +55,7 @@ void InputBoxDialog::showEvent(QShowEvent* event) {
 
 std::string QtDialogs::InputBox(std::string_view prompt, std::string_view title,
                                 std::string_view defaultText) {
-    InputBoxDialog box(FromUtf8(prompt), FromUtf8(title), FromUtf8(defaultText));
+    InputBoxDialog box(ToQString(prompt), ToQString(title), ToQString(defaultText));
     if (box.exec() != QDialog::Accepted) {
         return {};
     }
@@ -69,7 +63,7 @@ std::string QtDialogs::InputBox(std::string_view prompt, std::string_view title,
 }
 
 int QtDialogs::MsgBox(std::string_view prompt, int /*buttons*/, std::string_view title) {
-    YesNoBox box(FromUtf8(prompt), FromUtf8(title));
+    YesNoBox box(ToQString(prompt), ToQString(title));
     box.exec();
     return box.clickedButton() == box.YesButton() ? kYes : kNo;
 }
