@@ -3,12 +3,13 @@
 #include <QMessageBox>
 #include <QPixmap>
 
+#include "app/program_windows.h"
 #include "engine/checked.h"
 #include "engine/system_clock.h"
 #include "engine/uniform_generator.h"
 #include "main_window/coin_icon.h"
-#include "main_window/form1.h"
 #include "main_window/qt_dialogs.h"
+#include "main_window/qt_sound_device.h"
 
 namespace {
 
@@ -28,8 +29,13 @@ int main(int argc, char* argv[]) {
     main_window::ProcessProgram program;
     engine::SystemClock clock;
     engine::UniformGenerator random;
-    auto* form1 = new main_window::Form1({dialogs, program, clock, random});
-    form1->setAttribute(Qt::WA_DeleteOnClose);
-    form1->show();
+    // One sound device for the program's life: the help chime goes on
+    // sounding after the main window that asked for it has gone.
+    main_window::QtSoundDevice sound;
+    const auto folders = main_window::ChimeSearchFolders();
+    app::ProgramWindows windows(dialogs, program, clock, random, [&] {
+        return std::make_unique<main_window::MMControl>(sound, folders);
+    });
+    windows.ShowMainWindow();
     return QApplication::exec();
 }

@@ -3,8 +3,8 @@
 #include <QCoreApplication>
 #include <QIcon>
 #include <QPixmap>
-#include <QShowEvent>
 #include <QTimer>
+#include <utility>
 
 #include "engine/frequency_graph.h"
 #include "engine/trial_simulation.h"
@@ -12,6 +12,7 @@
 #include "main_window/form_metrics.h"
 #include "main_window/parameter_entry.h"
 #include "main_window/qt_text.h"
+#include "main_window/window_lifecycle.h"
 
 namespace main_window {
 namespace {
@@ -76,7 +77,8 @@ Form1::Form1(Form1Services services)
       Label2(MakeLabel(this, "", GothicFont(19, false), Qt::white, Border::Sunken)),
       Picture1(new PictureBox(this, 130.0, 300.0)),
       Line1(new LineControl(this)),
-      services_(services) {
+      MMControl1(services.newMultimediaControl()),
+      services_(std::move(services)) {
     setWindowTitle(QStringLiteral(" ペルナムの実験３　お釣りの５００円玉は何枚用意すればよいか"));
     setWindowIcon(QIcon(QPixmap::fromImage(DrawCoinIcon(32))));
     QPalette face = palette();
@@ -101,6 +103,10 @@ Form1::Form1(Form1Services services)
     Command1->setFocus();
 
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+    new FirstActivation(*this, [this] { Form_Activate(); });
 }
 
 void Form1::Lay() {
@@ -119,30 +125,6 @@ void Form1::Lay() {
     Command1->setGeometry(TwipsRect(6720, 6720, 1335, 615));
     // The rule runs from (0, 360) to (8280, 360), both ends included.
     Line1->setGeometry(0, Twips(360), Twips(8280) + 1, 1);
-}
-
-void Form1::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (shownOnce_) {
-        return;
-    }
-    shownOnce_ = true;
-    activationPending_ = true;
-    // Without a window manager nobody else gives the new window the focus.
-    QTimer::singleShot(0, this, [this] {
-        raise();
-        activateWindow();
-    });
-}
-
-void Form1::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    // Activation asks for the counts only when it comes from being shown, not
-    // when a box closes or the user returns from another program.
-    if (event->type() == QEvent::ActivationChange && activationPending_ && isActiveWindow()) {
-        activationPending_ = false;
-        QTimer::singleShot(0, this, &Form1::Form_Activate);
-    }
 }
 
 void Form1::Form_Activate() {
@@ -177,6 +159,51 @@ void Form1::Command1_Click() {
     Command3->setEnabled(true);
     SetMousePointer(1);
     running_ = false;
+}
+
+// The run lets pending input through once, as it starts; a command clicked
+// just before is then handled after the run, not in the middle of it.
+bool Form1::PutOffWhileRunning(void (Form1::*handler)()) {
+    if (!running_) {
+        return false;
+    }
+    QTimer::singleShot(0, this, handler);
+    return true;
+}
+
+void Form1::Command2_Click() {
+    if (PutOffWhileRunning(&Form1::Command2_Click)) {
+        return;
+    }
+    PlayChime(*MMControl1, "endpinpon.wav");
+    state_.ConfirmAnswer = static_cast<std::int16_t>(
+        services_.dialogs.MsgBox(kConfirmPrompt, kYesNo, "ペルナムの実験"));
+    if (state_.ConfirmAnswer == kYes) {
+        services_.program.End();
+    }
+}
+
+void Form1::Command3_Click() {
+    if (PutOffWhileRunning(&Form1::Command3_Click)) {
+        return;
+    }
+    PlayChime(*MMControl1, "pinpon.wav");
+    Command1->setEnabled(true);
+    Picture1->Cls();
+    Label2->clear();
+    Label3->clear();
+    Label82->clear();
+    Form_Activate();
+}
+
+void Form1::Command4_Click() {
+    if (PutOffWhileRunning(&Form1::Command4_Click)) {
+        return;
+    }
+    PlayChime(*MMControl1, "pinpon.wav");
+    Command1->setEnabled(true);
+    Unload(*this);
+    services_.windows.ShowHelpWindow();
 }
 
 }  // namespace main_window

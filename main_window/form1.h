@@ -3,9 +3,12 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QWidget>
+#include <functional>
+#include <memory>
 
 #include "engine/experiment_state.h"
 #include "engine/random_source.h"
+#include "main_window/chime_player.h"
 #include "main_window/line_control.h"
 #include "main_window/picture_box.h"
 #include "main_window/ui_ports.h"
@@ -13,12 +16,15 @@
 namespace main_window {
 
 // What the main window needs from outside: the modal boxes, the way to end the
-// program, and the clock and random sequence of a run.
+// program, the clock and random sequence of a run, the making of its hidden
+// multimedia control, and the way over to the help window.
 struct Form1Services {
     Dialogs& dialogs;
     Program& program;
     engine::Clock& clock;
     engine::RandomSource& random;
+    std::function<std::unique_ptr<MultimediaControl>()> newMultimediaControl;
+    WindowSwitch& windows;
 };
 
 // The main window. Controls keep their designer names; handlers are named
@@ -30,6 +36,9 @@ public:
 
     void Form_Activate();
     void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
 
     engine::ExperimentState& State() { return state_; }
 
@@ -46,19 +55,15 @@ public:
     QLabel* const Label2;         // trial count
     PictureBox* const Picture1;   // graph area, 130 x 300 units
     LineControl* const Line1;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    const std::unique_ptr<MultimediaControl> MMControl1;  // hidden: only sounds the chimes
 
 private:
     void Lay();
     void SetMousePointer(int shape);
+    bool PutOffWhileRunning(void (Form1::*handler)());
 
     Form1Services services_;
     engine::ExperimentState state_;
-    bool activationPending_ = false;
-    bool shownOnce_ = false;
     bool running_ = false;
 };
 

@@ -27,7 +27,6 @@ const CountPrompt kTrialPrompt{
 };
 
 namespace {
-constexpr std::string_view kConfirmPrompt = "終了していいですか？";
 constexpr std::string_view kConfirmTitle = "確認";
 }  // namespace
 

@@ -23,6 +23,9 @@ struct CountPrompt {
 extern const CountPrompt kCustomerPrompt;
 extern const CountPrompt kTrialPrompt;
 
+// The question before ending the program, here and on the quit button.
+inline constexpr std::string_view kConfirmPrompt = "終了していいですか？";
+
 // Asks until an answer reads as a number in the row's range, then stores its
 // whole part and shows it; an empty answer offers to end the program.
 void AskCount(const CountPrompt& row, engine::ExperimentState& state, Dialogs& dialogs,

@@ -36,4 +36,15 @@ public:
     virtual void SetCaption(std::string_view utf8Text) = 0;
 };
 
+// Passes the program from one of its two windows to the other. Exactly one of
+// them is loaded outside these calls.
+class WindowSwitch {
+public:
+    virtual ~WindowSwitch() = default;
+    // Loads the help window if need be, shows it and makes it active.
+    virtual void ShowHelpWindow() = 0;
+    // Loads a fresh main window, shows it and makes it active.
+    virtual void ShowMainWindow() = 0;
+};
+
 }  // namespace main_window

@@ -7,9 +7,16 @@ packages=(
     cmake make g++ pkg-config
     qt6-base-dev libgl-dev libxkbcommon-dev
     libgtest-dev libgmock-dev
+    qt6-multimedia-dev libsndfile1-dev pulseaudio-utils
     fonts-ipafont-gothic fontconfig
     clang-format
 )
+
+# The chime test runs a private sound server. A desktop that already has
+# PipeWire's PulseAudio server keeps it: installing pulseaudio would replace it.
+if ! dpkg-query -W -f='${Status}' pipewire-pulse 2>/dev/null | grep -q "install ok installed"; then
+    packages+=(pulseaudio)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

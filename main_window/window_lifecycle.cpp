@@ -1,0 +1,38 @@
+#include "main_window/window_lifecycle.h"
+
+#include <QEvent>
+#include <QTimer>
+#include <utility>
+
+namespace main_window {
+
+void Unload(QWidget& window) {
+    window.hide();
+    window.deleteLater();
+}
+
+FirstActivation::FirstActivation(QWidget& window, std::function<void()> handler)
+    : QObject(&window), window_(window), handler_(std::move(handler)) {
+    window.installEventFilter(this);
+}
+
+bool FirstActivation::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != &window_) {
+        return false;
+    }
+    if (event->type() == QEvent::Show && !shown_) {
+        shown_ = true;
+        pending_ = true;
+        // Without a window manager nobody else gives the new window the focus.
+        QTimer::singleShot(0, &window_, [this] {
+            window_.raise();
+            window_.activateWindow();
+        });
+    } else if (event->type() == QEvent::ActivationChange && pending_ && window_.isActiveWindow()) {
+        pending_ = false;
+        QTimer::singleShot(0, &window_, handler_);
+    }
+    return false;
+}
+
+}  // namespace main_window
