@@ -155,9 +155,16 @@ void PictureBox::Print(std::string_view utf8Text) {
 
 void PictureBox::Print() {
     currentX_ = 0.0F;
-    const QFontMetrics metrics(DeviceFont());
-    currentY_ = static_cast<float>(currentY_ + metrics.height() / PerUnitY());
+    currentY_ = static_cast<float>(currentY_ + LineHeight() / PerUnitY());
     update();
+}
+
+int PictureBox::LineHeight() const {
+    // The windows were laid out for a face whose line is one em high; the
+    // stand-in face's taller ascent and descent would push the help text's
+    // last line out of its area.
+    const QFont deviceFont = DeviceFont();
+    return deviceFont.pixelSize() > 0 ? deviceFont.pixelSize() : QFontMetrics(deviceFont).height();
 }
 
 void PictureBox::Cls() {

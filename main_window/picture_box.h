@@ -43,6 +43,7 @@ private:
     double PerUnitX() const;  // device pixels per user unit
     double PerUnitY() const;
     QFont DeviceFont() const;
+    int LineHeight() const;  // device pixels from one printed line to the next
 
     double scaleWidth_;
     double scaleHeight_;

@@ -1,5 +1,4 @@
 #include <QFontInfo>
-#include <QFontMetrics>
 #include <QScreen>
 
 #include "help_window/form2.h"
@@ -21,7 +20,7 @@ protected:
     // Band of printed line n (from 1), in image pixels.
     QRect Band(int line) const {
         const QImage& image = help.Picture1->Image();
-        const int height = QFontMetrics(help.Picture1->font()).height();
+        const int height = help.Picture1->font().pixelSize();
         return QRect(0, (line - 1) * height, image.width(), height).intersected(image.rect());
     }
 
@@ -51,6 +50,8 @@ TEST_F(HelpWindow, PrintsOnceFromTheTopLeftWithoutWrapping) {
     EXPECT_GT(Ink(Band(2)), 0);  // 　【問　　題】
     EXPECT_EQ(Ink(Band(12)), 0);
     EXPECT_EQ(Ink(Band(21)), 0);
+    EXPECT_GT(Ink(Band(29)), 0);  // all 29 lines fit
+    EXPECT_EQ(Ink(QRect(0, Band(29).bottom() + 2, 597, 453 - Band(29).bottom() - 2)), 0);
     // The indent is blank and the long line 11 runs on to the right edge, cut off.
     const QRect line11 = Band(11);
     EXPECT_EQ(Ink(QRect(0, line11.top(), 15 * 7, line11.height())), 0);

@@ -10,6 +10,9 @@ TEST(PictureBoxTest, DrawsPlainPixelsAndPrintsBelowRightOfThePoint) {
     const QRgb back = qRgb(0, 255, 255);    // not white, so erasing must use the background
     PictureBox box{nullptr, 130.0, 300.0};  // sized like the window's, with a 2-pixel border
     box.setPalette(QPalette(Qt::white, QColor(back)));
+    QFont font = box.font();
+    font.setPixelSize(12);
+    box.setFont(font);
     box.resize(537, 385);
     box.show();  // a hidden widget gets its resize only when shown
     box.Cls();
@@ -29,7 +32,8 @@ TEST(PictureBoxTest, DrawsPlainPixelsAndPrintsBelowRightOfThePoint) {
     EXPECT_LT(count(line, back), line.width() * line.height());
     EXPECT_EQ(count(all, back) - count(line, back), 533 * 381 - line.width() * line.height());
     EXPECT_EQ(box.CurrentX(), 0.0F);
-    EXPECT_NEAR(box.CurrentY(), 100.0 + lineHeight / (381.0 / 300.0), 1e-3);
+    // Lines advance by one em, the designed face's line height.
+    EXPECT_NEAR(box.CurrentY(), 100.0 + box.font().pixelSize() / (381.0 / 300.0), 1e-3);
 
     box.Cls();
     EXPECT_EQ(std::tuple(count(all, back), box.CurrentX(), box.CurrentY()),
