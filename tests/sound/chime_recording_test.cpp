@@ -34,10 +34,11 @@ std::vector<std::size_t> Onsets(const std::vector<std::int16_t>& samples) {
     std::vector<std::size_t> onsets;
     std::size_t quiet = kRate;
     for (std::size_t i = 0; i < samples.size(); ++i) {
-        if (std::abs(samples[i]) > 2000 && quiet >= kRate / 10) {
+        const bool loud = std::abs(samples[i]) > 1000;
+        if (loud && quiet >= kRate / 10) {
             onsets.push_back(i);
         }
-        quiet = std::abs(samples[i]) > 300 ? 0 : quiet + 1;
+        quiet = loud ? 0 : quiet + 1;
     }
     return onsets;
 }
