@@ -13,6 +13,19 @@
 
 namespace {
 
+QtMessageHandler defaultMessageHandler = nullptr;
+
+// A machine without sound, or a chime that cannot be read, leaves the chimes
+// silent without a word: they are a nicety, not something to fix.
+void QuietAboutSound(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    for (const char* prefix : {"PulseAudioService:", "No audio device detected", "QSoundEffect"}) {
+        if (message.startsWith(QLatin1String(prefix))) {
+            return;
+        }
+    }
+    defaultMessageHandler(type, context, message);
+}
+
 void ShowRunTimeError(const char* message) {
     QMessageBox::critical(nullptr, QStringLiteral("ペルナムの実験"),
                           QStringLiteral("実行時エラー: %1").arg(QString::fromUtf8(message)));
@@ -21,6 +34,7 @@ void ShowRunTimeError(const char* message) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    defaultMessageHandler = qInstallMessageHandler(&QuietAboutSound);
     QApplication application(argc, argv);
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(main_window::DrawCoinIcon(32))));
     engine::SetCheckFailureHook(&ShowRunTimeError);
