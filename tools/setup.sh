@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake make g++ pkg-config
     qt6-base-dev libgl-dev libxkbcommon-dev
-    libgtest-dev libgmock-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont-gothic fontconfig
     clang-format
 )
