@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont-gothic fontconfig
     clang-format
+    clang-14 libclang-rt-14-dev
 )
 
 missing=()
