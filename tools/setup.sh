@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev libgl-dev libxkbcommon-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont-gothic fontconfig
-    clang-format
+    clang-format clang-tidy
     clang-14 libclang-rt-14-dev
 )
 
