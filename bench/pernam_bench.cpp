@@ -3,6 +3,7 @@
 // the medians (or of the single results without repetitions) at the end.
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
 #include <QApplication>
 #include <array>
 #include <cstdio>
@@ -85,6 +86,8 @@ void Click(benchmark::State& bench) {
 // Keeps each row's median wall time per iteration, in nanoseconds.
 class MedianReporter final : public benchmark::ConsoleReporter {
 public:
+    MedianReporter() : ConsoleReporter(isatty(STDOUT_FILENO) != 0 ? OO_ColorTabular : OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& reports) override {
         ConsoleReporter::ReportRuns(reports);
         for (const Run& run : reports) {
