@@ -53,6 +53,8 @@ public:
         return items_[static_cast<std::size_t>(index)];
     }
 
+    friend bool operator==(const CheckedArray&, const CheckedArray&) = default;
+
 private:
     std::array<T, kHighest + 1> items_{};
 };

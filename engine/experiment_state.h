@@ -21,6 +21,8 @@ struct ExperimentState {
     std::int32_t MinimumSum = 0;
     CheckedArray<float> RunningAverage;
     CheckedArray<std::int16_t> TrialMinimum;
+
+    friend bool operator==(const ExperimentState&, const ExperimentState&) = default;
 };
 
 }  // namespace engine

@@ -1,5 +1,6 @@
 #include "engine/format.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <string_view>
@@ -15,13 +16,13 @@ std::string Format(float value) {
     // Round the shortest decimal that reads back as this float, not its exact
     // binary value: a mean of -2.05 is stored a hair above -2.05 but must still
     // round away from zero to -2.1.
-    char buffer[64];
-    const auto [end, error] =
-        std::to_chars(std::begin(buffer), std::end(buffer), value, std::chars_format::fixed);
+    std::array<char, 64> buffer{};
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                            std::chars_format::fixed);
     if (error != std::errc()) {
         FailCheck("a mean that cannot be written out");
     }
-    std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
+    std::string_view text(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
     const bool negative = !text.empty() && text.front() == '-';
     if (negative) {
         text.remove_prefix(1);

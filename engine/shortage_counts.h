@@ -37,6 +37,8 @@ public:
         return tallies_[static_cast<std::size_t>(bin - 1)];
     }
 
+    friend bool operator==(const ShortageCounts&, const ShortageCounts&) = default;
+
 private:
     std::array<std::int16_t, kBins> tallies_{};
 };

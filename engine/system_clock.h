@@ -1,5 +1,7 @@
 #pragma once
 
+#include <ctime>
+
 #include "engine/random_source.h"
 
 namespace engine {
@@ -8,6 +10,12 @@ namespace engine {
 class SystemClock final : public Clock {
 public:
     float Timer() override;
+
+private:
+    // A run asks once per trial, many times a second; the local time of day is
+    // looked up only when the whole second changes.
+    std::time_t second_ = -1;
+    double localSeconds_ = 0.0;
 };
 
 }  // namespace engine

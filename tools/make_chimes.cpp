@@ -4,6 +4,7 @@
 #include <sndfile.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <numbers>
@@ -25,7 +26,12 @@ struct Note {
 std::vector<short> Render(const std::vector<Note>& notes, double length) {
     const auto frames = static_cast<std::size_t>(length * kRate);
     std::vector<double> mix(frames, 0.0);
-    constexpr double kPartials[][2] = {{1.0, 1.0}, {2.0, 0.30}, {3.0, 0.12}, {4.2, 0.05}};
+    struct Partial {
+        double multiple;
+        double weight;
+    };
+    constexpr std::array<Partial, 4> kPartials = {
+        {{1.0, 1.0}, {2.0, 0.30}, {3.0, 0.12}, {4.2, 0.05}}};
     for (const Note& note : notes) {
         const auto first = static_cast<std::size_t>(note.start * kRate);
         for (std::size_t i = first; i < frames; ++i) {

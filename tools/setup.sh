@@ -6,10 +6,11 @@ set -euo pipefail
 packages=(
     cmake make g++ pkg-config
     qt6-base-dev libgl-dev libxkbcommon-dev
-    libgtest-dev libgmock-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
     qt6-multimedia-dev libsndfile1-dev pulseaudio-utils
     fonts-ipafont-gothic fontconfig
-    clang-format
+    clang-format clang-tidy
+    clang-14 libclang-rt-14-dev
 )
 
 # The chime test runs a private sound server. A desktop that already has

@@ -59,8 +59,8 @@ TEST(FrequencyGraph, DrawsFrameGridCaptionsBarsAndLabelsInOrder) {
     int lines = 0;
     int prints = 0;
     for (const std::string& op : ops) {
-        lines += op[0] == 'L' || op[0] == 'B';
-        prints += op[0] == 'P';
+        lines += op[0] == 'L' || op[0] == 'B' ? 1 : 0;
+        prints += op[0] == 'P' ? 1 : 0;
     }
     EXPECT_EQ(lines, 1641);
     EXPECT_EQ(prints, 9);

@@ -116,4 +116,14 @@ TEST(RunExperiment, LargestRunStaysInsideEveryBound) {
     EXPECT_EQ(total, 1000);  // so bins 118 to 120 are empty
 }
 
+TEST(RunExperimentDeathTest, CustomerCountsNoAnswerCanGiveStop) {
+    for (const int customers : {0, 1001}) {
+        engine::ExperimentState state = StateFor(customers, 1);
+        test::FakeClock clock;
+        test::ScriptedRandom random({kHeads});
+        EXPECT_DEATH(engine::RunExperiment(state, clock, random), "index out of range")
+            << customers << " customers";
+    }
+}
+
 }  // namespace

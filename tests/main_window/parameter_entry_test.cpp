@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -11,7 +13,8 @@ namespace {
 struct EndRequested {};
 
 // Answers the boxes from a script and logs every box with the customer count
-// the state held when it opened; ending throws, so nothing after it runs.
+// the state held when it opened, and both counts apart; ending throws, so
+// nothing after it runs.
 class ParameterEntry : public testing::Test,
                        public main_window::Dialogs,
                        public main_window::Program,
@@ -21,6 +24,7 @@ protected:
                          std::string_view def) override {
         log.push_back(std::string(title) + " " + std::string(prompt) + " " + std::string(def) +
                       " " + std::to_string(state.CustomerCount));
+        countsAtBox.emplace_back(state.CustomerCount, state.TrialCount);
         if (answers.empty()) {
             ADD_FAILURE() << "more boxes than answers";
             throw EndRequested{};
@@ -39,10 +43,41 @@ protected:
 
     void Enter() { main_window::EnterParameters(state, *this, *this, *this, *this); }
 
+    // Gives the answer to each question, then "77" if it is refused; checks the
+    // count stored (0: refused), that the refusal changed no count and that the
+    // label was set once, last.
+    void ExpectEntry(const std::string& answer, int customers, int trials) {
+        for (const bool customer : {true, false}) {
+            SCOPED_TRACE(testing::Message()
+                         << '"' << answer.substr(0, 40) << "\" (" << answer.size() << " bytes) for "
+                         << (customer ? "customers" : "trials"));
+            const int expected = customer ? customers : trials;
+            const int stored = expected == 0 ? 77 : expected;
+            state.CustomerCount = state.TrialCount = 55;
+            answers = {answer, "77"};
+            log.clear();
+            countsAtBox.clear();
+            main_window::AskCount(
+                customer ? main_window::kCustomerPrompt : main_window::kTrialPrompt, state, *this,
+                *this, *this);
+            EXPECT_EQ(customer ? state.CustomerCount : state.TrialCount, stored);
+            EXPECT_EQ(customer ? state.TrialCount : state.CustomerCount, 55);
+            EXPECT_EQ(countsAtBox, decltype(countsAtBox)(expected == 0 ? 2 : 1, {55, 55}));
+            EXPECT_EQ(
+                std::count_if(log.begin(), log.end(),
+                              [](const std::string& line) { return line.starts_with("label"); }),
+                1);
+            EXPECT_EQ(log.back(), "label " + std::to_string(stored));
+            EXPECT_EQ(customer ? state.CustomerInput : state.TrialInput,
+                      expected == 0 ? "77" : answer);
+        }
+    }
+
     engine::ExperimentState state;
     std::deque<std::string> answers;
     int confirm = main_window::kNo;
     std::vector<std::string> log;
+    std::vector<std::pair<int, int>> countsAtBox;  // customers and trials as each box opens
 };
 
 TEST_F(ParameterEntry, AcceptsOnlyAnswersInsideEachRange) {
@@ -55,22 +90,73 @@ TEST_F(ParameterEntry, AcceptsOnlyAnswersInsideEachRange) {
         {"１００", 100, 100}, {"1e400", 0, 0}, {"-1e400", 0, 0},
     };
     for (const auto& [answer, customers, trials] : cases) {
-        for (const bool customer : {true, false}) {
-            SCOPED_TRACE(std::string(answer) + (customer ? " for customers" : " for trials"));
-            const int expected = customer ? customers : trials;
-            state.CustomerCount = state.TrialCount = 55;
-            answers = {answer, "77"};  // a refusal is followed by a valid answer
-            log.clear();
-            main_window::AskCount(
-                customer ? main_window::kCustomerPrompt : main_window::kTrialPrompt, state, *this,
-                *this, *this);
-            const int stored = expected == 0 ? 77 : expected;
-            EXPECT_EQ(customer ? state.CustomerCount : state.TrialCount, stored);
-            EXPECT_EQ(log.size(), expected == 0 ? 3U : 2U);  // boxes, then the label once
-            EXPECT_EQ(log.back(), "label " + std::to_string(stored));
-            EXPECT_EQ(customer ? state.CustomerInput : state.TrialInput,
-                      answers.empty() ? "77" : answer);
-        }
+        ExpectEntry(answer, customers, trials);
+    }
+}
+
+TEST_F(ParameterEntry, HostileAnswersAreReadOrRefusedAndAskedAgain) {
+    using namespace std::string_literals;
+    const std::string blanks(10'000, ' ');
+    // Blank or long answers, exponents, hexadecimal and octal, bare signs,
+    // full-width forms, control characters, bytes that are not UTF-8, words.
+    const std::tuple<std::string, int, int> cases[] = {
+        {"", 0, 0},
+        {"\t\n", 0, 0},
+        {"　　", 0, 0},
+        {blanks, 0, 0},
+        {blanks + "100", 100, 100},
+        {"100" + blanks + "x", 100, 100},
+        {std::string(10'000, '9'), 0, 0},
+        {std::string(9'998, '0') + "10", 10, 10},
+        {"0." + std::string(9'997, '0') + "1", 0, 0},
+        {"1E3", 1000, 1000},
+        {"0.01E5", 1000, 1000},
+        {"1E4", 0, 0},
+        {"2E0", 0, 2},
+        {"1e308", 0, 0},
+        {"1e99999999999999999999", 0, 0},
+        {"1e-308", 0, 0},
+        {"999.99999999999999999", 1000, 1000},
+        {"1000.0000000000002", 0, 0},
+        {"&H", 0, 0},
+        {"&O", 0, 0},
+        {"&H64", 100, 100},
+        {"&h3e8", 1000, 1000},
+        {"&H3E9", 0, 0},
+        {"&O12", 10, 10},
+        {"&o1750", 1000, 1000},
+        {"&O9", 0, 0},
+        {"&H-1", 0, 0},
+        {"&H" + std::string(10'000, 'F'), 0, 0},
+        {"+", 0, 0},
+        {"-", 0, 0},
+        {"+-", 0, 0},
+        {"-.", 0, 0},
+        {"-0", 0, 0},
+        {"+10", 10, 10},
+        {"−", 0, 0},
+        {"１０００", 1000, 1000},
+        {"１００１", 0, 0},
+        {"＋１０", 10, 10},
+        {"－１", 0, 0},
+        {"９．９９", 0, 9},
+        {"＆Ｈ６４", 100, 100},
+        {"１Ｅ３", 1000, 1000},
+        {"１　０　０", 100, 100},
+        {"\x01"s + "100", 0, 0},
+        {"100\x07", 100, 100},
+        {"\r100", 0, 0},
+        {"\n\t100", 100, 100},
+        {"5\0"s + "00", 0, 5},
+        {"\x1b[A", 0, 0},
+        {"\xff"s + "50", 0, 0},
+        {"50\xff", 50, 50},
+        {"nan", 0, 0},
+        {"inf", 0, 0},
+        {"0x10", 0, 0},
+    };
+    for (const auto& [answer, customers, trials] : cases) {
+        ExpectEntry(answer, customers, trials);
     }
 }
 

@@ -1,0 +1,156 @@
+// Times a run against the bare draws it needs and against the step-for-step
+// reference, and the whole click at the largest counts. Prints the ratios of
+// the medians (or of the single results without repetitions) at the end.
+#include <benchmark/benchmark.h>
+
+#include <unistd.h>
+#include <QApplication>
+#include <array>
+#include <cstdio>
+#include <map>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "bench/reference_run.h"
+#include "engine/frequency_graph.h"
+#include "engine/system_clock.h"
+#include "engine/trial_simulation.h"
+#include "engine/uniform_generator.h"
+#include "main_window/form_metrics.h"
+#include "main_window/picture_box.h"
+
+namespace {
+
+// Customers x trials.
+const std::vector<std::vector<std::int64_t>> kSizes = {{35, 100}, {100, 1000}, {1000, 1000}};
+
+engine::ExperimentState StateFor(const benchmark::State& bench) {
+    engine::ExperimentState state;
+    state.CustomerCount = static_cast<std::int16_t>(bench.range(0));
+    state.TrialCount = static_cast<std::int16_t>(bench.range(1));
+    return state;
+}
+
+void SetDraws(benchmark::State& bench) {
+    bench.SetItemsProcessed(bench.iterations() * bench.range(0) * bench.range(1));
+}
+
+// The wall clock, as in the program: its cost per trial belongs to the run.
+template <auto Run>
+void RunWithSystemClock(benchmark::State& bench) {
+    engine::ExperimentState state = StateFor(bench);
+    engine::SystemClock clock;
+    engine::UniformGenerator random;
+    for (auto _ : bench) {
+        benchmark::DoNotOptimize(Run(state, clock, random));
+    }
+    SetDraws(bench);
+}
+
+// Only the draws, through the same virtual RndMany call per trial.
+void Floor(benchmark::State& bench) {
+    engine::UniformGenerator generator;
+    engine::RandomSource* random = &generator;
+    benchmark::DoNotOptimize(random);
+    std::array<float, 1000> draws{};
+    const std::span<float> trial(draws.data(), static_cast<std::size_t>(bench.range(0)));
+    for (auto _ : bench) {
+        for (std::int64_t k = 0; k < bench.range(1); ++k) {
+            random->RndMany(trial);
+            benchmark::DoNotOptimize(draws.data());
+            benchmark::ClobberMemory();
+        }
+    }
+    SetDraws(bench);
+}
+
+// The start button's work: the run, then the graph into the off-screen picture
+// area at the size the main window gives it.
+void Click(benchmark::State& bench) {
+    engine::ExperimentState state = StateFor(bench);
+    engine::SystemClock clock;
+    engine::UniformGenerator random;
+    main_window::PictureBox picture(nullptr, 130.0, 300.0);
+    picture.resize(main_window::TwipsRect(120, 600, 8055, 5775).size());
+    picture.setFont(main_window::GothicFont(12, false));
+    picture.Cls();
+    for (auto _ : bench) {
+        const engine::RunOutcome outcome = engine::RunExperiment(state, clock, random);
+        engine::DrawFrequencyGraph(outcome.counts, picture);
+        benchmark::DoNotOptimize(picture.Image().constBits());
+    }
+    SetDraws(bench);
+}
+
+// Keeps each row's median wall time per iteration, in nanoseconds.
+class MedianReporter final : public benchmark::ConsoleReporter {
+public:
+    MedianReporter() : ConsoleReporter(isatty(STDOUT_FILENO) != 0 ? OO_ColorTabular : OO_Tabular) {}
+
+    void ReportRuns(const std::vector<Run>& reports) override {
+        ConsoleReporter::ReportRuns(reports);
+        for (const Run& run : reports) {
+            const bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
+            if (!run.error_occurred && (single || run.aggregate_name == "median")) {
+                nanoseconds[run.run_name.function_name + "/" + run.run_name.args] =
+                    run.GetAdjustedRealTime() * 1e9 /
+                    benchmark::GetTimeUnitMultiplier(run.time_unit);
+            }
+        }
+    }
+
+    std::map<std::string, double> nanoseconds;
+};
+
+void PrintRatio(const MedianReporter& medians, const char* what, const std::string& over,
+                const std::string& under, const char* target) {
+    const auto top = medians.nanoseconds.find(over);
+    const auto bottom = medians.nanoseconds.find(under);
+    if (top != medians.nanoseconds.end() && bottom != medians.nanoseconds.end()) {
+        std::printf("%-30s %9.2f   %s\n", what, top->second / bottom->second, target);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Must be set before the application picks its platform plugin.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    const QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    for (const std::vector<std::int64_t>& size : kSizes) {
+        benchmark::RegisterBenchmark("engine", RunWithSystemClock<engine::RunExperiment>)
+            ->Args(size)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark("floor", Floor)->Args(size)->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark("reference", RunWithSystemClock<bench::ReferenceRun>)
+            ->Args(size)
+            ->Unit(benchmark::kMicrosecond);
+    }
+    benchmark::RegisterBenchmark("click", Click)
+        ->Args(kSizes.back())
+        ->Unit(benchmark::kMicrosecond);
+    MedianReporter medians;
+    benchmark::RunSpecifiedBenchmarks(&medians);
+    benchmark::Shutdown();
+
+    std::printf("\nRatios of median wall times\n");
+    for (const std::string at : {"35/100", "100/1000", "1000/1000"}) {
+        const bool largest = at == "1000/1000";
+        PrintRatio(medians, ("engine / floor at " + at).c_str(), "engine/" + at, "floor/" + at,
+                   largest ? "(target <= 1.5)" : "");
+        PrintRatio(medians, ("reference / engine at " + at).c_str(), "reference/" + at,
+                   "engine/" + at, largest ? "(target >= 100)" : "");
+    }
+    const auto click = medians.nanoseconds.find("click/1000/1000");
+    if (click != medians.nanoseconds.end()) {
+        std::printf("%-30s %9.2f ms (target < 16 ms)\n", "click at 1000/1000", click->second / 1e6);
+    }
+    return 0;
+}
