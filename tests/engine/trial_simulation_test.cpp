@@ -67,43 +67,6 @@ TEST(RunExperiment, MeanLabelOfKnownMinima) {
     }
 }
 
-TEST(RunExperiment, SecondRunStartsFromZeroedStatistics) {
-    engine::ExperimentState state = StateFor(10, 3);
-    test::FakeClock clock;
-    test::ScriptedRandom first(Trials(10, {-10, -6, -10}));
-    engine::RunExperiment(state, clock, first);
-    EXPECT_EQ(state.RunningAverage(2), -8.0F);
-
-    state.TrialCount = 1;
-    test::ScriptedRandom second(Trials(10, {-2}));
-    const engine::RunOutcome outcome = engine::RunExperiment(state, clock, second);
-    EXPECT_EQ(outcome.meanText, "-2.0");
-    EXPECT_EQ(state.MinimumSum, -2);
-    EXPECT_EQ(outcome.counts(106), 0);
-    EXPECT_EQ(state.RunningAverage(1), -2.0F);
-    for (int k = 2; k <= 1000; ++k) {
-        ASSERT_EQ(state.RunningAverage(k), 0.0F) << "index " << k;
-    }
-    EXPECT_EQ(state.TrialMinimum(2), -6);  // beyond TrialCount: left as it was
-}
-
-TEST(RunExperiment, LeavesTheLastTraceSortedAscending) {
-    engine::ExperimentState state = StateFor(37, 2);
-    test::FakeClock clock;
-    test::ScriptedRandom random({0.1F, 0.9F, 0.9F, 0.3F, 0.7F, 0.8F, 0.2F, 0.6F, 0.65F, 0.95F});
-    engine::RunExperiment(state, clock, random);
-
-    std::vector<int> trace;  // the last trial's walk, sorted
-    for (int i = 1, balance = 0; i <= 37; ++i) {
-        trace.push_back(balance += state.StepSigns(i));
-    }
-    std::sort(trace.begin(), trace.end());
-    for (int i = 1; i <= 37; ++i) {
-        ASSERT_EQ(state.BalanceTrace(i), trace[static_cast<std::size_t>(i - 1)]) << "entry " << i;
-    }
-    EXPECT_EQ(state.TrialMinimum(2), trace.front());
-}
-
 TEST(RunExperiment, LargestRunStaysInsideEveryBound) {
     engine::ExperimentState state = StateFor(1000, 1000);
     test::FakeClock clock;

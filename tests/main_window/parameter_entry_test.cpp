@@ -80,81 +80,33 @@ protected:
     std::vector<std::pair<int, int>> countsAtBox;  // customers and trials as each box opens
 };
 
-TEST_F(ParameterEntry, AcceptsOnlyAnswersInsideEachRange) {
-    // Answer, then the count each question stores (0: refused and asked again).
-    const std::tuple<const char*, int, int> cases[] = {
-        {"100", 100, 100},    {"10", 10, 10},  {"1000", 1000, 1000},  {"9", 0, 9},
-        {"1001", 0, 0},       {"9.99", 0, 9},  {"0", 0, 0},           {"-20", 0, 0},
-        {"10.9", 10, 10},     {"0.5", 0, 0},   {"1.5", 0, 1},         {"12abc", 12, 12},
-        {"abc", 0, 0},        {"   ", 0, 0},   {"1 000", 1000, 1000}, {"1000.5", 0, 0},
-        {"１００", 100, 100}, {"1e400", 0, 0}, {"-1e400", 0, 0},
-    };
-    for (const auto& [answer, customers, trials] : cases) {
-        ExpectEntry(answer, customers, trials);
-    }
-}
-
-TEST_F(ParameterEntry, HostileAnswersAreReadOrRefusedAndAskedAgain) {
+// Each answer, then the count each question stores (0: refused, asked again):
+// the ranges' edges, blanks and long answers, exponents, hexadecimal and
+// octal, bare signs, full-width forms, control characters and bytes that are
+// not UTF-8.
+TEST_F(ParameterEntry, AnswersAreReadOrRefusedAndAskedAgain) {
     using namespace std::string_literals;
     const std::string blanks(10'000, ' ');
-    // Blank or long answers, exponents, hexadecimal and octal, bare signs,
-    // full-width forms, control characters, bytes that are not UTF-8, words.
+    // clang-format off
     const std::tuple<std::string, int, int> cases[] = {
-        {"", 0, 0},
-        {"\t\n", 0, 0},
-        {"　　", 0, 0},
-        {blanks, 0, 0},
-        {blanks + "100", 100, 100},
-        {"100" + blanks + "x", 100, 100},
-        {std::string(10'000, '9'), 0, 0},
-        {std::string(9'998, '0') + "10", 10, 10},
-        {"0." + std::string(9'997, '0') + "1", 0, 0},
-        {"1E3", 1000, 1000},
-        {"0.01E5", 1000, 1000},
-        {"1E4", 0, 0},
-        {"2E0", 0, 2},
-        {"1e308", 0, 0},
-        {"1e99999999999999999999", 0, 0},
-        {"1e-308", 0, 0},
-        {"999.99999999999999999", 1000, 1000},
-        {"1000.0000000000002", 0, 0},
-        {"&H", 0, 0},
-        {"&O", 0, 0},
-        {"&H64", 100, 100},
-        {"&h3e8", 1000, 1000},
-        {"&H3E9", 0, 0},
-        {"&O12", 10, 10},
-        {"&o1750", 1000, 1000},
-        {"&O9", 0, 0},
-        {"&H-1", 0, 0},
-        {"&H" + std::string(10'000, 'F'), 0, 0},
-        {"+", 0, 0},
-        {"-", 0, 0},
-        {"+-", 0, 0},
-        {"-.", 0, 0},
-        {"-0", 0, 0},
-        {"+10", 10, 10},
-        {"−", 0, 0},
-        {"１０００", 1000, 1000},
-        {"１００１", 0, 0},
-        {"＋１０", 10, 10},
-        {"－１", 0, 0},
-        {"９．９９", 0, 9},
-        {"＆Ｈ６４", 100, 100},
-        {"１Ｅ３", 1000, 1000},
-        {"１　０　０", 100, 100},
-        {"\x01"s + "100", 0, 0},
-        {"100\x07", 100, 100},
-        {"\r100", 0, 0},
-        {"\n\t100", 100, 100},
-        {"5\0"s + "00", 0, 5},
-        {"\x1b[A", 0, 0},
-        {"\xff"s + "50", 0, 0},
-        {"50\xff", 50, 50},
-        {"nan", 0, 0},
-        {"inf", 0, 0},
-        {"0x10", 0, 0},
-    };
+        {"100", 100, 100}, {"10", 10, 10}, {"1000", 1000, 1000}, {"9", 0, 9}, {"1001", 0, 0},
+        {"9.99", 0, 9}, {"0", 0, 0}, {"-20", 0, 0}, {"10.9", 10, 10}, {"0.5", 0, 0}, {"1.5", 0, 1},
+        {"12abc", 12, 12}, {"abc", 0, 0}, {"1 000", 1000, 1000}, {"1000.5", 0, 0}, {"1e400", 0, 0},
+        {"-1e400", 0, 0}, {"", 0, 0}, {"\t\n", 0, 0}, {"　　", 0, 0}, {blanks, 0, 0},
+        {blanks + "100", 100, 100}, {"100" + blanks + "x", 100, 100},
+        {std::string(10'000, '9'), 0, 0}, {std::string(9'998, '0') + "10", 10, 10},
+        {"0." + std::string(9'997, '0') + "1", 0, 0}, {"1E3", 1000, 1000}, {"0.01E5", 1000, 1000},
+        {"1E4", 0, 0}, {"2E0", 0, 2}, {"1e-308", 0, 0}, {"1e99999999999999999999", 0, 0},
+        {"999.99999999999999999", 1000, 1000}, {"1000.0000000000002", 0, 0}, {"&H", 0, 0},
+        {"&O", 0, 0}, {"&H64", 100, 100}, {"&h3e8", 1000, 1000}, {"&H3E9", 0, 0}, {"&O12", 10, 10},
+        {"&o1750", 1000, 1000}, {"&O9", 0, 0}, {"&H-1", 0, 0},
+        {"&H" + std::string(10'000, 'F'), 0, 0}, {"+", 0, 0}, {"-", 0, 0}, {"+-", 0, 0},
+        {"-.", 0, 0}, {"-0", 0, 0}, {"+10", 10, 10}, {"−", 0, 0}, {"１００", 100, 100},
+        {"１００１", 0, 0}, {"＋１０", 10, 10}, {"－１", 0, 0}, {"９．９９", 0, 9}, {"＆Ｈ６４", 100, 100},
+        {"１Ｅ３", 1000, 1000}, {"１　０　０", 100, 100}, {"\x01"s + "100", 0, 0}, {"100\x07", 100, 100},
+        {"\r100", 0, 0}, {"\n\t100", 100, 100}, {"5\0"s + "00", 0, 5}, {"\x1b[A", 0, 0},
+        {"\xff"s + "50", 0, 0}, {"50\xff", 50, 50}, {"nan", 0, 0}, {"inf", 0, 0}, {"0x10", 0, 0}};
+    // clang-format on
     for (const auto& [answer, customers, trials] : cases) {
         ExpectEntry(answer, customers, trials);
     }
