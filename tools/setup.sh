@@ -14,7 +14,8 @@ packages=(
 )
 
 # The chime test runs a private sound server. A desktop that already has
-# PipeWire's PulseAudio server keeps it: installing pulseaudio would replace it.
+# PipeWire's PulseAudio server keeps it alone: a second server would compete
+# with it for the sound card.
 if ! dpkg-query -W -f='${Status}' pipewire-pulse 2>/dev/null | grep -q "install ok installed"; then
     packages+=(pulseaudio)
 fi
