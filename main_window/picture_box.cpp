@@ -4,6 +4,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QString>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <algorithm>
 #include <cmath>
 
@@ -56,6 +58,14 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     // Logical target, device-sized source: one image pixel per device pixel.
     painter.drawImage(QRectF(contentsRect()), image_, QRectF(image_.rect()));
+    // The area takes the keyboard focus, so it shows it, just inside the border.
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = contentsRect();
+        focus.backgroundColor = palette().color(QPalette::Window);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
 }
 
 double PictureBox::PerUnitX() const {
@@ -67,8 +77,10 @@ double PictureBox::PerUnitY() const {
 }
 
 QPoint PictureBox::ToDevice(double x, double y) const {
-    int px = Round(x * PerUnitX());
-    int py = Round(y * PerUnitY());
+    // Multiplied before dividing: 105 units of 533 / 130 pixels must come out
+    // at 430.5 and round up, not at 430.4999... through an inexact 4.1.
+    int px = Round(x * image_.width() / scaleWidth_);
+    int py = Round(y * image_.height() / scaleHeight_);
     // The far edge of the scale is the last pixel of the area, not one beyond.
     if (px == image_.width()) {
         px = image_.width() - 1;
