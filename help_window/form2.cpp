@@ -1,7 +1,10 @@
 #include "help_window/form2.h"
 
+#include <QStringList>
+
 #include "help_window/help_text.h"
 #include "main_window/form_metrics.h"
+#include "main_window/qt_text.h"
 #include "main_window/window_lifecycle.h"
 
 namespace help_window {
@@ -38,6 +41,14 @@ Form2::Form2(main_window::WindowSwitch& windows)
     Picture1->setFont(main_window::GothicFont(15, false));
     Picture1->setFocusPolicy(Qt::StrongFocus);
     Picture1->Cls();
+    // A screen reader cannot read the printed pixels; it gets the text itself.
+    Picture1->setAccessibleName(QStringLiteral("設問と操作方法"));
+    QStringList lines;
+    for (const std::string_view line : HelpText) {
+        lines << main_window::ToQString(line).trimmed();
+    }
+    Picture1->setAccessibleDescription(lines.join(QLatin1Char('\n')).trimmed());
+    Command1->setAutoDefault(true);  // Enter presses it, as Space does
 
     setGeometry(TwipsRect(3090, 2040, 9255, 7440));
     Command1->setGeometry(TwipsRect(8400, 0, 735, 375));

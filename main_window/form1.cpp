@@ -19,19 +19,37 @@ namespace {
 
 constexpr int kHourglass = 11;
 
+QString GraphName() {
+    return QStringLiteral("度数分布のグラフ");
+}
+
+// A screen reader knows a value label only by its name, so the name carries
+// the caption beside it as well as the value.
+void ShowValue(QLabel* value, const QLabel* caption, const QString& text) {
+    value->setText(text);
+    value->setAccessibleName(text.isEmpty() ? caption->text()
+                                            : caption->text() + QStringLiteral("　") + text);
+}
+
 class LabelCaption final : public CaptionTarget {
 public:
-    explicit LabelCaption(QLabel* label) : label_(label) {}
-    void SetCaption(std::string_view utf8Text) override { label_->setText(ToQString(utf8Text)); }
+    LabelCaption(QLabel* value, const QLabel* caption) : value_(value), caption_(caption) {}
+    void SetCaption(std::string_view utf8Text) override {
+        ShowValue(value_, caption_, ToQString(utf8Text));
+    }
 
 private:
-    QLabel* label_;
+    QLabel* value_;
+    const QLabel* caption_;
 };
 
-QPushButton* MakeButton(QWidget* parent, const char* text) {
+QPushButton* MakeButton(QWidget* parent, const char* text, const char* description) {
     auto* button = new QPushButton(QString::fromUtf8(text), parent);
     button->setFont(GothicFont(15, false));
     button->setFocusPolicy(Qt::StrongFocus);
+    button->setAccessibleDescription(QString::fromUtf8(description));
+    // Enter as well as Space presses the focused button, as in a dialog.
+    button->setAutoDefault(true);
     return button;
 }
 
@@ -63,10 +81,10 @@ Form1::Form1(Form1Services services)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint),
-      Command1(MakeButton(this, "実験開始")),
-      Command2(MakeButton(this, "終了")),
-      Command3(MakeButton(this, "初期化")),
-      Command4(MakeButton(this, "HELP")),
+      Command1(MakeButton(this, "実験開始", "実験を行い、度数分布のグラフを描きます")),
+      Command2(MakeButton(this, "終了", "プログラムを終了します")),
+      Command3(MakeButton(this, "初期化", "グラフを消して、お客人数と実験回数を入力し直します")),
+      Command4(MakeButton(this, "HELP", "設問と操作方法を表示します")),
       Label84(MakeLabel(this, "ペルナムの実験（その３）", GothicFont(21, true),
                         QColor(128, 255, 255), Border::Flat)),
       Label83(MakeLabel(this, "お客人数", GothicFont(19, true), Qt::white, Border::Sunken)),
@@ -80,7 +98,11 @@ Form1::Form1(Form1Services services)
       MMControl1(services.newMultimediaControl()),
       services_(std::move(services)) {
     setWindowTitle(QStringLiteral(" ペルナムの実験３　お釣りの５００円玉は何枚用意すればよいか"));
-    setWindowIcon(QIcon(QPixmap::fromImage(DrawCoinIcon(32))));
+    QIcon icon;
+    for (const int size : {32, 64, 128}) {  // larger sizes for high-density title bars
+        icon.addPixmap(QPixmap::fromImage(DrawCoinIcon(size)));
+    }
+    setWindowIcon(icon);
     QPalette face = palette();
     face.setColor(QPalette::Window, face.color(QPalette::Button));
     setPalette(face);
@@ -93,6 +115,11 @@ Form1::Form1(Form1Services services)
     Picture1->setFont(GothicFont(12, false));  // the system's ordinary dialog font size
     Picture1->setFocusPolicy(Qt::StrongFocus);
     Picture1->Cls();
+    Picture1->setAccessibleName(GraphName());
+    for (auto [value, caption] :
+         {std::pair{Label82, Label83}, {Label2, Label1}, {Label3, Label4}}) {
+        ShowValue(value, caption, {});
+    }
 
     Lay();
 
@@ -128,8 +155,8 @@ void Form1::Lay() {
 }
 
 void Form1::Form_Activate() {
-    LabelCaption customer(Label82);
-    LabelCaption trial(Label2);
+    LabelCaption customer(Label82, Label83);
+    LabelCaption trial(Label2, Label1);
     EnterParameters(state_, services_.dialogs, services_.program, customer, trial);
 }
 
@@ -151,8 +178,11 @@ void Form1::Command1_Click() {
 
     const engine::RunOutcome outcome =
         engine::RunExperiment(state_, services_.clock, services_.random);
-    Label3->setText(QString::fromStdString(outcome.meanText));
+    ShowValue(Label3, Label4, QString::fromStdString(outcome.meanText));
     engine::DrawFrequencyGraph(outcome.counts, *Picture1);
+    Picture1->setAccessibleName(GraphName() + QStringLiteral("　実験回数 %1回　不足枚数の平均 %2")
+                                                  .arg(state_.TrialCount)
+                                                  .arg(Label3->text()));
 
     Command1->setEnabled(false);
     Command2->setEnabled(true);
@@ -190,9 +220,10 @@ void Form1::Command3_Click() {
     PlayChime(*MMControl1, "pinpon.wav");
     Command1->setEnabled(true);
     Picture1->Cls();
-    Label2->clear();
-    Label3->clear();
-    Label82->clear();
+    Picture1->setAccessibleName(GraphName());
+    ShowValue(Label2, Label1, {});
+    ShowValue(Label3, Label4, {});
+    ShowValue(Label82, Label83, {});
     Form_Activate();
 }
 
