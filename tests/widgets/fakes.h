@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
+#include <QPainter>
 #include <QPointer>
 #include <QTest>
 #include <algorithm>
@@ -19,6 +21,33 @@ inline int CountPixels(const QImage& image, QRect area, QRgb colour) {
     const QImage part = image.copy(area).convertToFormat(QImage::Format_RGB32);
     const auto* first = reinterpret_cast<const QRgb*>(part.constBits());
     return static_cast<int>(std::count(first, first + part.width() * part.height(), colour));
+}
+
+// Pixels of `shot` from `topLeft` (device pixels, clipped to `clip`) that
+// differ from `text` printed there in the area's font and text colour at the
+// shot's device pixel ratio.
+inline int PrintedDifferences(const QImage& shot, QPoint topLeft, QRect clip, const QWidget& area,
+                              const QString& text) {
+    const auto dpr = static_cast<int>(shot.devicePixelRatio());
+    QFont font = area.font();
+    font.setPixelSize(font.pixelSize() * dpr);
+    const QFontMetrics metrics(font);
+    QImage expected(metrics.horizontalAdvance(text), font.pixelSize(), QImage::Format_RGB32);
+    expected.fill(area.palette().color(QPalette::Window));
+    {
+        QPainter painter(&expected);
+        painter.setFont(font);
+        painter.setPen(area.palette().color(QPalette::WindowText));
+        painter.drawText(0, metrics.ascent(), text);
+    }
+    const QRect region = QRect(topLeft, expected.size()) & clip;
+    int differences = 0;
+    for (int y = region.top(); y <= region.bottom(); ++y) {
+        for (int x = region.left(); x <= region.right(); ++x) {
+            differences += shot.pixel(x, y) != expected.pixel(x - topLeft.x(), y - topLeft.y());
+        }
+    }
+    return differences;
 }
 
 // A multimedia control that writes down what it is told.

@@ -11,7 +11,7 @@ TEST_F(ShownForm, LooksAndTabsAsDesignedAndKeepsPlacesWhenGrown) {
         GTEST_SKIP() << "pixel sizes are given for 96 dpi";
     }
     EXPECT_FALSE(form.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
-    const QImage icon = form.windowIcon().pixmap(32, 32).toImage();
+    const QImage icon = form.windowIcon().pixmap(QSize(32, 32), 1.0).toImage();
     ASSERT_EQ(icon.size(), QSize(32, 32));
     EXPECT_EQ(icon.pixel(0, 0), qRgb(0, 0, 255));
     EXPECT_GT(CountPixels(icon, icon.rect(), qRgb(255, 0, 0)), 0);

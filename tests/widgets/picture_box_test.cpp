@@ -16,36 +16,42 @@ TEST(PictureBoxTest, DrawsPlainPixelsAndPrintsBelowRightOfThePoint) {
     box.resize(537, 385);
     box.show();  // a hidden widget gets its resize only when shown
     box.Cls();
-    const QRect all(0, 0, 533, 381);
-    ASSERT_EQ(box.Image().rect(), all) << "needs a device pixel ratio of 1";
+    // The image has one pixel per device pixel of the 533 x 381 inner area.
+    const int dpr = static_cast<int>(box.devicePixelRatioF());
+    const int width = 533 * dpr;
+    const int height = 381 * dpr;
+    const QRect all(0, 0, width, height);
+    ASSERT_EQ(box.Image().rect(), all);
     const auto count = [&box](QRect area, QRgb c) { return CountPixels(box.Image(), area, c); };
     EXPECT_EQ(box.ToDevice(0, 0), QPoint(0, 0));
-    EXPECT_EQ(box.ToDevice(130, 300), QPoint(532, 380));
+    EXPECT_EQ(box.ToDevice(130, 300), QPoint(width - 1, height - 1));
 
     box.SetCurrentX(20);
     box.SetCurrentY(100);
     box.Print("250（縦軸）");
-    const int lineHeight = QFontMetrics(box.font()).height();
-    const QRect line = all & QRect(box.ToDevice(20, 100), QSize(533, lineHeight));
+    const int lineHeight = QFontMetrics(box.font()).height() * dpr;
+    const QRect line = all & QRect(box.ToDevice(20, 100), QSize(width, lineHeight));
     // Text is antialiased, so ink is anything but the background; there is
     // some on the text line and none above, left of or below it.
     EXPECT_LT(count(line, back), line.width() * line.height());
-    EXPECT_EQ(count(all, back) - count(line, back), 533 * 381 - line.width() * line.height());
+    EXPECT_EQ(count(all, back) - count(line, back), width * height - line.width() * line.height());
     EXPECT_EQ(box.CurrentX(), 0.0F);
     // Lines advance by one em, the designed face's line height.
     EXPECT_NEAR(box.CurrentY(), 100.0 + box.font().pixelSize() / (381.0 / 300.0), 1e-3);
 
     box.Cls();
     EXPECT_EQ(std::tuple(count(all, back), box.CurrentX(), box.CurrentY()),
-              std::tuple(533 * 381, 0.0F, 0.0F));
+              std::tuple(width * height, 0.0F, 0.0F));
 
-    // Exactly the pixels from end to end in colour 12, without blending.
+    // Exactly the pixels from end to end in colour 12, without blending; a
+    // line is as many device pixels wide as there are per logical pixel.
     const auto expectStroke = [&](auto draw, float x1, float y1, float x2, float y2) {
         box.Cls();
         (box.*draw)(x1, y1, x2, y2, 12);
-        const QRect drawn = QRect::span(box.ToDevice(x1, y1), box.ToDevice(x2, y2));
+        const QRect drawn = QRect::span(box.ToDevice(x1, y1), box.ToDevice(x2, y2))
+                                .adjusted(0, 0, dpr - 1, dpr - 1);
         EXPECT_EQ(count(drawn, qRgb(255, 0, 0)), drawn.width() * drawn.height()) << x2;
-        EXPECT_EQ(count(all, back), 533 * 381 - drawn.width() * drawn.height()) << x2;
+        EXPECT_EQ(count(all, back), width * height - drawn.width() * drawn.height()) << x2;
     };
     expectStroke(&PictureBox::Line, 3, 280, 127, 280);
     expectStroke(&PictureBox::Line, 3, 280, 3, 10);
