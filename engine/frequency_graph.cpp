@@ -26,11 +26,6 @@ constexpr std::array<Caption, 7> kCaptions{{
     {5, 227, "50"},
 }};
 
-// Spaced so that each number falls near its tick in a proportional font.
-constexpr std::string_view kLabelRow =
-    "        -110    -100     -90      -80      -70      -60     -50      -40      -30      -20"
-    "      -10       0";
-
 float F(int value) {
     return static_cast<float>(value);
 }

@@ -1,9 +1,17 @@
 #pragma once
 
+#include <string_view>
+
 #include "engine/drawing_surface.h"
 #include "engine/shortage_counts.h"
 
 namespace engine {
+
+// The labels under the horizontal axis, printed from x = 1. Spaced so that
+// each number falls near its tick (x = 10, 20, ..., 120) in a proportional font.
+inline constexpr std::string_view kLabelRow =
+    "        -110    -100     -90      -80      -70      -60     -50      -40      -30      -20"
+    "      -10       0";
 
 // Draws a run's histogram on top of whatever the surface holds: axes, ticks,
 // dashed and solid grid, captions, vertical labels, the 120 bars in bin order

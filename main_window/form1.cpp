@@ -1,6 +1,7 @@
 #include "main_window/form1.h"
 
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QIcon>
 #include <QPixmap>
 #include <QTimer>
@@ -43,6 +44,24 @@ private:
     const QLabel* caption_;
 };
 
+// The label row under the graph places its numbers with plain spaces, set for
+// the classroom machines' face. In the stand-in face "0" would stand about six
+// units left of its tick, so the characters are spaced out a fraction of a
+// pixel until the last number is centred under it; the text stays as it is.
+void FitLabelRow(PictureBox& picture) {
+    QFont font = picture.font();
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.0);
+    const QFontMetricsF metrics(font);
+    const QString row = ToQString(engine::kLabelRow);
+    const QString lead = row.left(row.size() - 1);
+    const double perUnit = picture.contentsRect().width() / 130.0;
+    const double centre =
+        perUnit + metrics.horizontalAdvance(lead) + metrics.horizontalAdvance(row.back()) / 2.0;
+    font.setLetterSpacing(QFont::AbsoluteSpacing,
+                          (120.0 * perUnit - centre) / (static_cast<double>(lead.size()) + 0.5));
+    picture.setFont(font);
+}
+
 QPushButton* MakeButton(QWidget* parent, const char* text, const char* description) {
     auto* button = new QPushButton(QString::fromUtf8(text), parent);
     button->setFont(GothicFont(15, false));
@@ -65,6 +84,7 @@ QLabel* MakeLabel(QWidget* parent, const char* text, const QFont& font, const QC
     label->setFrameStyle(border == Border::Flat ? QFrame::Box | QFrame::Plain
                                                 : QFrame::WinPanel | QFrame::Sunken);
     label->setLineWidth(1);
+    label->setIndent(0);  // a framed label would otherwise push its text down into the border
     QPalette colours = label->palette();
     colours.setColor(QPalette::Window, back);
     if (border == Border::Sunken) {
@@ -122,6 +142,7 @@ Form1::Form1(Form1Services services)
     }
 
     Lay();
+    FitLabelRow(*Picture1);
 
     setTabOrder(Command1, Command2);
     setTabOrder(Command2, Command3);

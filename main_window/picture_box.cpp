@@ -99,6 +99,7 @@ QFont PictureBox::DeviceFont() const {
     } else {
         deviceFont.setPointSizeF(deviceFont.pointSizeF() * ratio);
     }
+    deviceFont.setLetterSpacing(QFont::AbsoluteSpacing, deviceFont.letterSpacing() * ratio);
     return deviceFont;
 }
 
