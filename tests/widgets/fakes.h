@@ -31,6 +31,7 @@ inline int PrintedDifferences(const QImage& shot, QPoint topLeft, QRect clip, co
     const auto dpr = static_cast<int>(shot.devicePixelRatio());
     QFont font = area.font();
     font.setPixelSize(font.pixelSize() * dpr);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, font.letterSpacing() * dpr);
     const QFontMetrics metrics(font);
     QImage expected(metrics.horizontalAdvance(text), font.pixelSize(), QImage::Format_RGB32);
     expected.fill(area.palette().color(QPalette::Window));

@@ -42,6 +42,17 @@ TEST_F(ShownForm, LooksAndTabsAsDesignedAndKeepsPlacesWhenGrown) {
     }
     EXPECT_EQ(QFontInfo(form.Label84->font()).pixelSize(), 21);
     EXPECT_TRUE(form.Label84->font().bold());
+    // Texts start at the top of the labels and stay clear of the lower border.
+    for (QLabel* label : {form.Label84, form.Label83, form.Label82, form.Label4, form.Label1}) {
+        const QImage image = label->grab().toImage();
+        const auto dpr = static_cast<int>(image.devicePixelRatio());
+        const QRect inner = label->contentsRect();
+        const QRect lowest(inner.left() * dpr, (inner.bottom() + 1) * dpr - 1, inner.width() * dpr,
+                           1);
+        EXPECT_EQ(CountPixels(image, lowest, label->palette().color(QPalette::Window).rgb()),
+                  lowest.width())
+            << label->text().toStdString();
+    }
     for (QLabel* label : {form.Label84, form.Label82, form.Label4}) {
         // Bottom-left, clear of the text.
         EXPECT_EQ(label->grab().toImage().pixelColor(4, 20),

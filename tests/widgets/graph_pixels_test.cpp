@@ -1,5 +1,6 @@
 #include <cmath>
 #include <map>
+#include <vector>
 
 #include "widgets/fakes.h"
 
@@ -114,6 +115,24 @@ TEST_F(GraphPixels, BarsAxesGridAndTextsStandWhereTheCountsPutThem) {
                                                 "    -60     -50      -40      -30      -20      "
                                                 "-10       0")),
               0);
+    // Each of the twelve numbers stands centred within 2 units of its tick.
+    std::vector<std::pair<int, int>> numbers;  // first and last column with ink
+    const int gap = 6 * dpr;                   // wider than within a number, narrower than between
+    for (int column = origin.x(); column < origin.x() + size.width(); ++column) {
+        if (CountPixels(shot, QRect(column, Y(280) + line, 1, line), back) == line) {
+            continue;
+        }
+        if (numbers.empty() || column - numbers.back().second > gap) {
+            numbers.emplace_back(column, column);
+        }
+        numbers.back().second = column;
+    }
+    ASSERT_EQ(numbers.size(), 12U);
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        const double centre = (numbers[i].first + numbers[i].second) / 2.0;
+        EXPECT_NEAR(centre, X(10.0 * static_cast<double>(i + 1)), 2.0 * size.width() / 130.0)
+            << "number " << i + 1;
+    }
     EXPECT_EQ(PrintedDifferences(shot, QPoint(X(5), Y(7)), clip, *form.Picture1,
                                  QStringLiteral("（縦軸は実験回数）")),
               0);
