@@ -134,12 +134,7 @@ Form1::Form1(Form1Services services)
     Picture1->setPalette(graph);
     Picture1->setFont(GothicFont(12, false));  // the system's ordinary dialog font size
     Picture1->setFocusPolicy(Qt::StrongFocus);
-    Picture1->Cls();
-    Picture1->setAccessibleName(GraphName());
-    for (auto [value, caption] :
-         {std::pair{Label82, Label83}, {Label2, Label1}, {Label3, Label4}}) {
-        ShowValue(value, caption, {});
-    }
+    ClearOutcome();
 
     Lay();
     FitLabelRow(*Picture1);
@@ -173,6 +168,15 @@ void Form1::Lay() {
     Command1->setGeometry(TwipsRect(6720, 6720, 1335, 615));
     // The rule runs from (0, 360) to (8280, 360), both ends included.
     Line1->setGeometry(0, Twips(360), Twips(8280) + 1, 1);
+}
+
+// A blank graph and empty values, each with the name a screen reader speaks.
+void Form1::ClearOutcome() {
+    Picture1->Cls();
+    Picture1->setAccessibleName(GraphName());
+    ShowValue(Label2, Label1, {});
+    ShowValue(Label3, Label4, {});
+    ShowValue(Label82, Label83, {});
 }
 
 void Form1::Form_Activate() {
@@ -240,11 +244,7 @@ void Form1::Command3_Click() {
     }
     PlayChime(*MMControl1, "pinpon.wav");
     Command1->setEnabled(true);
-    Picture1->Cls();
-    Picture1->setAccessibleName(GraphName());
-    ShowValue(Label2, Label1, {});
-    ShowValue(Label3, Label4, {});
-    ShowValue(Label82, Label83, {});
+    ClearOutcome();
     Form_Activate();
 }
 

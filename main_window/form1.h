@@ -59,6 +59,7 @@ public:
 
 private:
     void Lay();
+    void ClearOutcome();
     void SetMousePointer(int shape);
     bool PutOffWhileRunning(void (Form1::*handler)());
 

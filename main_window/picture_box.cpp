@@ -68,10 +68,6 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     }
 }
 
-double PictureBox::PerUnitX() const {
-    return image_.width() / scaleWidth_;
-}
-
 double PictureBox::PerUnitY() const {
     return image_.height() / scaleHeight_;
 }

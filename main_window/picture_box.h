@@ -40,8 +40,7 @@ private:
     void EnsureImage();
     int PenWidth() const;
     void FillDevice(int left, int top, int right, int bottom, const QColor& color);
-    double PerUnitX() const;  // device pixels per user unit
-    double PerUnitY() const;
+    double PerUnitY() const;  // device pixels per user unit, down
     QFont DeviceFont() const;
     int LineHeight() const;  // device pixels from one printed line to the next
 
