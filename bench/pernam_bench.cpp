@@ -12,24 +12,21 @@
 #include <string>
 #include <vector>
 
-#include "bench/reference_run.h"
+#include "controls/picture_area.h"
+#include "controls/window_metrics.h"
+#include "engine/experiment.h"
 #include "engine/frequency_graph.h"
 #include "engine/system_clock.h"
-#include "engine/trial_simulation.h"
 #include "engine/uniform_generator.h"
-#include "main_window/form_metrics.h"
-#include "main_window/picture_box.h"
+#include "support/step_by_step_run.h"
 
 namespace {
 
 // Customers x trials.
 const std::vector<std::vector<std::int64_t>> kSizes = {{35, 100}, {100, 1000}, {1000, 1000}};
 
-engine::ExperimentState StateFor(const benchmark::State& bench) {
-    engine::ExperimentState state;
-    state.CustomerCount = static_cast<std::int16_t>(bench.range(0));
-    state.TrialCount = static_cast<std::int16_t>(bench.range(1));
-    return state;
+engine::RunSize SizeOf(const benchmark::State& bench) {
+    return {static_cast<int>(bench.range(0)), static_cast<int>(bench.range(1))};
 }
 
 void SetDraws(benchmark::State& bench) {
@@ -39,16 +36,16 @@ void SetDraws(benchmark::State& bench) {
 // The wall clock, as in the program: its cost per trial belongs to the run.
 template <auto Run>
 void RunWithSystemClock(benchmark::State& bench) {
-    engine::ExperimentState state = StateFor(bench);
+    const engine::RunSize size = SizeOf(bench);
     engine::SystemClock clock;
     engine::UniformGenerator random;
     for (auto _ : bench) {
-        benchmark::DoNotOptimize(Run(state, clock, random));
+        benchmark::DoNotOptimize(Run(size, clock, random));
     }
     SetDraws(bench);
 }
 
-// Only the draws, through the same virtual RndMany call per trial.
+// Only the draws, through the same virtual DrawMany call per trial.
 void Floor(benchmark::State& bench) {
     engine::UniformGenerator generator;
     engine::RandomSource* random = &generator;
@@ -57,7 +54,7 @@ void Floor(benchmark::State& bench) {
     const std::span<float> trial(draws.data(), static_cast<std::size_t>(bench.range(0)));
     for (auto _ : bench) {
         for (std::int64_t k = 0; k < bench.range(1); ++k) {
-            random->RndMany(trial);
+            random->DrawMany(trial);
             benchmark::DoNotOptimize(draws.data());
             benchmark::ClobberMemory();
         }
@@ -68,15 +65,15 @@ void Floor(benchmark::State& bench) {
 // The start button's work: the run, then the graph into the off-screen picture
 // area at the size the main window gives it.
 void Click(benchmark::State& bench) {
-    engine::ExperimentState state = StateFor(bench);
+    const engine::RunSize size = SizeOf(bench);
     engine::SystemClock clock;
     engine::UniformGenerator random;
-    main_window::PictureBox picture(nullptr, 130.0, 300.0);
-    picture.resize(main_window::TwipsRect(120, 600, 8055, 5775).size());
-    picture.setFont(main_window::GothicFont(12, false));
-    picture.Cls();
+    controls::PictureArea picture(nullptr, engine::kGraphWidthUnits, engine::kGraphHeightUnits);
+    picture.resize(controls::TwipsRect(120, 600, 8055, 5775).size());
+    picture.setFont(controls::GothicFont(12, false));
+    picture.Clear();
     for (auto _ : bench) {
-        const engine::RunOutcome outcome = engine::RunExperiment(state, clock, random);
+        const engine::RunOutcome outcome = engine::RunExperiment(size, clock, random);
         engine::DrawFrequencyGraph(outcome.counts, picture);
         benchmark::DoNotOptimize(picture.Image().constBits());
     }
@@ -129,7 +126,7 @@ int main(int argc, char** argv) {
             ->Args(size)
             ->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark("floor", Floor)->Args(size)->Unit(benchmark::kMicrosecond);
-        benchmark::RegisterBenchmark("reference", RunWithSystemClock<bench::ReferenceRun>)
+        benchmark::RegisterBenchmark("reference", RunWithSystemClock<test_support::StepByStepRun>)
             ->Args(size)
             ->Unit(benchmark::kMicrosecond);
     }

@@ -6,8 +6,6 @@
 namespace engine {
 namespace {
 
-constexpr int kBlack = 0;
-constexpr int kLightBlue = 9;
 constexpr int kBaseline = 280;
 
 struct Caption {
@@ -33,34 +31,35 @@ float F(int value) {
 }  // namespace
 
 void DrawFrequencyGraph(const ShortageCounts& counts, DrawingSurface& picture) {
-    picture.Line(3, 280, 127, 280, kBlack);
+    picture.DrawLine(3, 280, 127, 280, kBlack);
     for (int x = 10; x <= 120; x += 10) {
-        picture.Line(F(x), 278, F(x), 285, kBlack);
+        picture.DrawLine(F(x), 278, F(x), 285, kBlack);
     }
-    picture.Line(3, 280, 3, 10, kBlack);
+    picture.DrawLine(3, 280, 3, 10, kBlack);
     for (int y = 280; y >= 20; y -= 10) {
-        picture.Line(2, F(y), 4, F(y), kBlack);
+        picture.DrawLine(2, F(y), 4, F(y), kBlack);
     }
     for (int y = 270; y >= 30; y -= 10) {
         for (int x = 11; x <= 127; x += 2) {
-            picture.Line(F(x), F(y), F(x + 1), F(y), kBlack);
+            picture.DrawLine(F(x), F(y), F(x + 1), F(y), kBlack);
         }
     }
     for (int y = 230; y >= 30; y -= 50) {
-        picture.Line(11, F(y), 127, F(y), kBlack);
+        picture.DrawLine(11, F(y), 127, F(y), kBlack);
     }
     for (const Caption& caption : kCaptions) {
         picture.SetCurrentX(caption.x);
         picture.SetCurrentY(caption.y);
-        picture.Print(caption.text);
+        picture.PrintLine(caption.text);
     }
     for (int n = 1; n <= ShortageCounts::kBins; ++n) {
         const int top = kBaseline - counts(n);  // exact in int, then handed over as float
-        picture.LineBox(F(n + 4), F(kBaseline), F(n + 5), F(top), kLightBlue);
+        picture.DrawBox(F(n + 4), F(kBaseline), F(n + 5), F(top), kLightBlue);
     }
-    picture.Print();
-    picture.SetCurrentX(1);
-    picture.Print(kLabelRow);
+    // The last bar leaves the current point on the axis: one line below it.
+    picture.NewLine();
+    picture.SetCurrentX(kLabelRowX);
+    picture.PrintLine(kLabelRow);
 }
 
 }  // namespace engine

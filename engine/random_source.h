@@ -4,25 +4,25 @@
 
 namespace engine {
 
-// Seconds since local midnight, fraction included.
 class Clock {
 public:
     virtual ~Clock() = default;
-    virtual float Timer() = 0;
+    // Seconds since local midnight, fraction included.
+    virtual float SecondsSinceMidnight() = 0;
 };
 
-// The uniform random sequence behind Randomize and Rnd.
+// A uniform random sequence that can be re-seeded.
 class RandomSource {
 public:
     virtual ~RandomSource() = default;
-    virtual void Randomize(float seed) = 0;
+    virtual void Reseed(float seed) = 0;
     // Next draw, single precision, 0 <= x < 1.
-    virtual float Rnd() = 0;
-    // The next draws in order, as repeated calls of Rnd would give them; one
+    virtual float Draw() = 0;
+    // The next draws in order, as repeated calls of Draw would give them; one
     // virtual call per trial instead of one per customer.
-    virtual void RndMany(std::span<float> out) {
+    virtual void DrawMany(std::span<float> out) {
         for (float& draw : out) {
-            draw = Rnd();
+            draw = Draw();
         }
     }
 };

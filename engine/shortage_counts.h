@@ -1,9 +1,8 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
 
-#include "engine/checked.h"
+#include "engine/fault.h"
 
 namespace engine {
 
@@ -23,24 +22,22 @@ public:
         return minimum + 116;
     }
 
-    void Tally(std::int16_t minimum) {
-        std::int16_t& tally = (*this)(BinOf(minimum));
-        tally = Add16(tally, 1);
-    }
+    void Tally(int minimum) { ++tallies_[Index(BinOf(minimum))]; }
 
-    std::int16_t& operator()(int bin) {
-        CheckIndex(bin, 1, kBins);
-        return tallies_[static_cast<std::size_t>(bin - 1)];
-    }
-    std::int16_t operator()(int bin) const {
-        CheckIndex(bin, 1, kBins);
-        return tallies_[static_cast<std::size_t>(bin - 1)];
-    }
+    int& operator()(int bin) { return tallies_[Index(bin)]; }
+    int operator()(int bin) const { return tallies_[Index(bin)]; }
 
     friend bool operator==(const ShortageCounts&, const ShortageCounts&) = default;
 
 private:
-    std::array<std::int16_t, kBins> tallies_{};
+    static std::size_t Index(int bin) {
+        if (bin < 1 || bin > kBins) {
+            StopOnFault("a bin outside 1..120");
+        }
+        return static_cast<std::size_t>(bin - 1);
+    }
+
+    std::array<int, kBins> tallies_{};
 };
 
 }  // namespace engine

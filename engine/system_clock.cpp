@@ -4,7 +4,7 @@
 
 namespace engine {
 
-float SystemClock::Timer() {
+float SystemClock::SecondsSinceMidnight() {
     using std::chrono::system_clock;
     const system_clock::time_point now = system_clock::now();
     const std::time_t whole = system_clock::to_time_t(now);

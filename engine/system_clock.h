@@ -9,7 +9,7 @@ namespace engine {
 // The wall clock: seconds since local midnight.
 class SystemClock final : public Clock {
 public:
-    float Timer() override;
+    float SecondsSinceMidnight() override;
 
 private:
     // A run asks once per trial, many times a second; the local time of day is

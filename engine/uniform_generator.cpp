@@ -14,7 +14,7 @@ std::uint64_t Mix(std::uint64_t z) {
 
 }  // namespace
 
-void UniformGenerator::Randomize(float seed) {
+void UniformGenerator::Reseed(float seed) {
     const std::uint64_t bits = std::bit_cast<std::uint32_t>(seed);
     state_ = Mix(state_ ^ Mix(bits + 0x9e3779b97f4a7c15ULL));
 }

@@ -9,7 +9,7 @@ namespace engine {
 
 // PCG32 (XSH-RR, O'Neill 2014) with single-precision draws from its top 24 bits.
 //
-// Randomize mixes the seed into the current state instead of replacing it: a
+// Reseed mixes the seed into the current state instead of replacing it: a
 // run re-seeds from the clock before every trial and finishes well inside one
 // clock tick, so a seed-only reset would repeat the same trial over and over.
 class UniformGenerator final : public RandomSource {
@@ -17,11 +17,11 @@ public:
     explicit UniformGenerator(std::uint64_t initialState = 0x853c49e6748fea9bULL)
         : state_(initialState) {}
 
-    void Randomize(float seed) override;
-    float Rnd() override { return Draw(); }
-    void RndMany(std::span<float> out) override {
+    void Reseed(float seed) override;
+    float Draw() override { return NextFloat(); }
+    void DrawMany(std::span<float> out) override {
         for (float& draw : out) {
-            draw = Draw();
+            draw = NextFloat();
         }
     }
 
@@ -36,7 +36,7 @@ private:
         const auto rot = static_cast<std::uint32_t>(old >> 59U);
         return (xorshifted >> rot) | (xorshifted << ((-rot) & 31U));
     }
-    float Draw() { return static_cast<float>(Next() >> 8U) * 0x1.0p-24F; }
+    float NextFloat() { return static_cast<float>(Next() >> 8U) * 0x1.0p-24F; }
 
     std::uint64_t state_;
 };

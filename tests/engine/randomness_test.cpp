@@ -6,9 +6,9 @@
 #include <cmath>
 #include <map>
 
-#include "engine/fakes.h"
-#include "engine/trial_simulation.h"
+#include "engine/experiment.h"
 #include "engine/uniform_generator.h"
+#include "support/engine_fakes.h"
 
 namespace {
 
@@ -42,16 +42,15 @@ class MinimumDistribution : public testing::TestWithParam<int> {};
 
 TEST_P(MinimumDistribution, MatchesTheRandomWalkWithAFrozenClock) {
     constexpr int kRuns = 20;
-    engine::ExperimentState state;
-    state.CustomerCount = static_cast<std::int16_t>(GetParam());
-    state.TrialCount = 1000;
-    test::FakeClock frozen;
+    constexpr int kTrials = 1000;
+    test_support::FrozenClock frozen;
     engine::UniformGenerator random;
-    std::map<int, int> observed;
+    engine::ShortageCounts observed;
     for (int run = 0; run < kRuns; ++run) {
-        engine::RunExperiment(state, frozen, random);
-        for (int k = 1; k <= state.TrialCount; ++k) {
-            ++observed[state.TrialMinimum(k)];
+        const engine::ShortageCounts counts =
+            engine::RunExperiment({GetParam(), kTrials}, frozen, random).counts;
+        for (int bin = 1; bin <= engine::ShortageCounts::kBins; ++bin) {
+            observed(bin) += counts(bin);
         }
     }
 
@@ -61,8 +60,8 @@ TEST_P(MinimumDistribution, MatchesTheRandomWalkWithAFrozenClock) {
     double expected = 0.0;
     double seen = 0.0;
     for (const auto& [value, p] : MinimumLaw(GetParam())) {
-        expected += p * kRuns * state.TrialCount;
-        seen += observed[value];
+        expected += p * kRuns * kTrials;
+        seen += observed(engine::ShortageCounts::BinOf(value));
         if (expected >= 5.0) {
             statistic += (seen - expected) * (seen - expected) / expected;
             ++cells;
@@ -74,9 +73,10 @@ TEST_P(MinimumDistribution, MatchesTheRandomWalkWithAFrozenClock) {
     const double t = 1.0 - 2.0 / (9.0 * d) + 3.090232 * std::sqrt(2.0 / (9.0 * d));
     ASSERT_GT(cells, 5);
     EXPECT_LT(statistic, d * t * t * t);
-    EXPECT_EQ(observed[2], 0);
+    EXPECT_EQ(observed(118), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(CustomerCounts, MinimumDistribution, testing::Values(10, 35, 200));
+// Up to 100 customers every minimum has a bin of its own.
+INSTANTIATE_TEST_SUITE_P(CustomerCounts, MinimumDistribution, testing::Values(10, 35, 100));
 
 }  // namespace

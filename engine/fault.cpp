@@ -1,4 +1,4 @@
-#include "engine/checked.h"
+#include "engine/fault.h"
 
 #include <atomic>
 #include <cstdio>
@@ -6,17 +6,17 @@
 
 namespace engine {
 namespace {
-std::atomic<CheckFailureHook> g_hook{nullptr};
+std::atomic<FaultHook> g_hook{nullptr};
 }  // namespace
 
-void SetCheckFailureHook(CheckFailureHook hook) {
+void SetFaultHook(FaultHook hook) {
     g_hook.store(hook);
 }
 
-void FailCheck(const char* message) {
+void StopOnFault(const char* message) {
     std::fprintf(stderr, "Run-time error: %s. The program stops.\n", message);
     std::fflush(stderr);
-    if (CheckFailureHook hook = g_hook.load()) {
+    if (FaultHook hook = g_hook.load()) {
         hook(message);
     }
     std::abort();

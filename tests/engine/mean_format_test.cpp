@@ -1,10 +1,10 @@
-#include "engine/format.h"
+#include "engine/mean_format.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(Format, WritesTheMeanLikeTheLabelPattern) {
+TEST(FormatMean, WritesTheMeanLikeTheLabelPattern) {
     const std::pair<float, const char*> cases[] = {
         {-4.0F, "-4.0"},   {-4.5F, "-4.5"},  {-8.25F, "-8.3"},      {-0.5F, "-.5"},
         {0.0F, ".0"},      {0.5F, ".5"},     {1.0F, "1.0"},         {-12.34F, "-12.3"},
@@ -12,7 +12,7 @@ TEST(Format, WritesTheMeanLikeTheLabelPattern) {
         {-0.04F, ".0"},  // a negative mean that rounds to zero shows no sign
     };
     for (const auto& [mean, text] : cases) {
-        EXPECT_EQ(engine::Format(mean), text) << "mean " << mean;
+        EXPECT_EQ(engine::FormatMean(mean), text) << "mean " << mean;
     }
 }
 

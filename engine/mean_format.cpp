@@ -1,17 +1,17 @@
-#include "engine/format.h"
+#include "engine/mean_format.h"
 
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <string_view>
 
-#include "engine/checked.h"
+#include "engine/fault.h"
 
 namespace engine {
 
-std::string Format(float value) {
+std::string FormatMean(float value) {
     if (!std::isfinite(value)) {
-        FailCheck("a mean that is not a finite number");
+        StopOnFault("a mean that is not a finite number");
     }
     // Round the shortest decimal that reads back as this float, not its exact
     // binary value: a mean of -2.05 is stored a hair above -2.05 but must still
@@ -20,7 +20,7 @@ std::string Format(float value) {
     const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                             std::chars_format::fixed);
     if (error != std::errc()) {
-        FailCheck("a mean that cannot be written out");
+        StopOnFault("a mean that cannot be written out");
     }
     std::string_view text(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
     const bool negative = !text.empty() && text.front() == '-';

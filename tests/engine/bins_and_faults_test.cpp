@@ -1,0 +1,31 @@
+#include <gtest/gtest.h>
+
+#include "engine/experiment.h"
+#include "support/engine_fakes.h"
+
+namespace {
+
+TEST(ShortageCounts, EveryMinimumHasExactlyOneBin) {
+    const std::pair<int, int> cases[] = {
+        {-32768, 1}, {-115, 1}, {-114, 2}, {-110, 6}, {-10, 106},   {-1, 115},
+        {0, 116},    {1, 117},  {3, 119},  {4, 120},  {32767, 120},
+    };
+    for (const auto& [minimum, bin] : cases) {
+        EXPECT_EQ(engine::ShortageCounts::BinOf(minimum), bin) << "minimum " << minimum;
+    }
+}
+
+TEST(FaultDeathTest, RunsOutsideTheAcceptedCountsAndUnknownBinsStop) {
+    test_support::FrozenClock clock;
+    test_support::ScriptedDraws draws({0.25F});
+    for (const engine::RunSize size : {engine::RunSize{9, 1}, engine::RunSize{1001, 1},
+                                       engine::RunSize{10, 0}, engine::RunSize{10, 1001}}) {
+        EXPECT_DEATH(engine::RunExperiment(size, clock, draws), "10 to 1000 customers")
+            << size.customers << " x " << size.trials;
+    }
+    engine::ShortageCounts counts;
+    EXPECT_DEATH(counts(121), "bin outside");
+    EXPECT_DEATH(counts(0), "bin outside");
+}
+
+}  // namespace
