@@ -4,12 +4,13 @@
 #include <QPixmap>
 
 #include "app/program_windows.h"
-#include "engine/checked.h"
+#include "engine/fault.h"
 #include "engine/system_clock.h"
 #include "engine/uniform_generator.h"
 #include "main_window/coin_icon.h"
-#include "main_window/qt_dialogs.h"
-#include "main_window/qt_sound_device.h"
+#include "main_window/modal_boxes.h"
+#include "sound/chime_lookup.h"
+#include "sound/chime_player.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ void QuietAboutSound(QtMsgType type, const QMessageLogContext& context, const QS
     defaultMessageHandler(type, context, message);
 }
 
-void ShowRunTimeError(const char* message) {
+void ShowFault(const char* message) {
     QMessageBox::critical(nullptr, QStringLiteral("ペルナムの実験"),
                           QStringLiteral("実行時エラー: %1").arg(QString::fromUtf8(message)));
 }
@@ -37,19 +38,17 @@ int main(int argc, char* argv[]) {
     defaultMessageHandler = qInstallMessageHandler(&QuietAboutSound);
     QApplication application(argc, argv);
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(main_window::DrawCoinIcon(32))));
-    engine::SetCheckFailureHook(&ShowRunTimeError);
+    engine::SetFaultHook(&ShowFault);
 
-    main_window::QtDialogs dialogs;
-    main_window::ProcessProgram program;
+    main_window::ModalBoxes dialogs;
+    main_window::ProcessExit exit;
     engine::SystemClock clock;
     engine::UniformGenerator random;
-    // One sound device for the program's life: the help chime goes on
-    // sounding after the main window that asked for it has gone.
-    main_window::QtSoundDevice sound;
-    const auto folders = main_window::ChimeSearchFolders();
-    app::ProgramWindows windows(dialogs, program, clock, random, [&] {
-        return std::make_unique<main_window::MMControl>(sound, folders);
-    });
+    // One player for the program's life: the help chime goes on sounding
+    // after the main window that asked for it has gone.
+    sound::QtChimePlayer chimes(
+        sound::ChimeFolders(QCoreApplication::applicationDirPath().toStdString()));
+    app::ProgramWindows windows(dialogs, exit, clock, random, chimes);
     windows.ShowMainWindow();
     return QApplication::exec();
 }

@@ -1,38 +1,36 @@
 #pragma once
 
 #include <QPointer>
-#include <functional>
-#include <memory>
 
-#include "help_window/form2.h"
-#include "main_window/form1.h"
+#include "help_window/help_window.h"
+#include "main_window/main_window.h"
 
 namespace app {
 
 // Makes the program's windows and passes it from one to the other. Each
 // window is deleted when closed from its title bar, and with no window left
 // the program ends.
-class ProgramWindows final : public main_window::WindowSwitch {
+class ProgramWindows final {
 public:
-    ProgramWindows(
-        main_window::Dialogs& dialogs, main_window::Program& program, engine::Clock& clock,
-        engine::RandomSource& random,
-        std::function<std::unique_ptr<main_window::MultimediaControl>()> newMultimediaControl);
+    ProgramWindows(main_window::Dialogs& dialogs, main_window::ProgramExit& exit,
+                   engine::Clock& clock, engine::RandomSource& random, sound::ChimePlayer& chimes);
 
-    void ShowMainWindow() override;
-    void ShowHelpWindow() override;
+    // Loads a fresh main window, shows it and makes it active.
+    void ShowMainWindow();
+    // Loads the help window if need be, shows it and makes it active.
+    void ShowHelpWindow();
 
-    main_window::Form1* MainWindow() const { return form1_; }
-    help_window::Form2* HelpWindow() const { return form2_; }
+    QWidget* MainWindow() const { return mainWindow_; }
+    QWidget* HelpWindow() const { return helpWindow_; }
 
 private:
     main_window::Dialogs& dialogs_;
-    main_window::Program& program_;
+    main_window::ProgramExit& exit_;
     engine::Clock& clock_;
     engine::RandomSource& random_;
-    std::function<std::unique_ptr<main_window::MultimediaControl>()> newMultimediaControl_;
-    QPointer<main_window::Form1> form1_;
-    QPointer<help_window::Form2> form2_;
+    sound::ChimePlayer& chimes_;
+    QPointer<main_window::MainWindow> mainWindow_;
+    QPointer<help_window::HelpWindow> helpWindow_;
 };
 
 }  // namespace app

@@ -2,7 +2,7 @@
 
 namespace help_window {
 
-const std::array<std::string_view, 29> HelpText = {
+const std::array<std::string_view, 29> kHelpText = {
     "",
     "　【問　　題】",
     "　　　　　　　　クラス会などの幹事を務めることはありませんか。",
@@ -37,12 +37,12 @@ const std::array<std::string_view, 29> HelpText = {
 };
 
 void PrintHelpText(engine::DrawingSurface& area) {
-    area.Cls();
-    for (const std::string_view line : HelpText) {
+    area.Clear();
+    for (const std::string_view line : kHelpText) {
         if (line.empty()) {
-            area.Print();
+            area.NewLine();
         } else {
-            area.Print(line);
+            area.PrintLine(line);
         }
     }
 }

@@ -9,7 +9,7 @@ namespace help_window {
 
 // The help window's text, one entry per printed line; the line breaks are
 // fixed, and full-width spaces give the indents.
-extern const std::array<std::string_view, 29> HelpText;
+extern const std::array<std::string_view, 29> kHelpText;
 
 // Prints the text from the area's top-left corner, one line per statement, on
 // an area cleared first, so that every showing starts afresh.

@@ -2,63 +2,26 @@
 
 #include <cmath>
 
-#include "main_window/val.h"
+#include "main_window/answer_reader.h"
 
 namespace main_window {
 
-const CountPrompt kCustomerPrompt{
-    "10以上1000以下の整数を入力してください．．．",
-    " お客人数の設定",
-    "100",
-    10.0,
-    1000.0,
-    &engine::ExperimentState::CustomerInput,
-    &engine::ExperimentState::CustomerCount,
-};
-
-const CountPrompt kTrialPrompt{
-    "1以上1000以下の整数を入力してください．．．",
-    " 実験回数の設定",
-    "100",
-    1.0,
-    1000.0,
-    &engine::ExperimentState::TrialInput,
-    &engine::ExperimentState::TrialCount,
-};
-
-namespace {
-constexpr std::string_view kConfirmTitle = "確認";
-}  // namespace
-
-void AskCount(const CountPrompt& row, engine::ExperimentState& state, Dialogs& dialogs,
-              Program& program, CaptionTarget& label) {
+int AskCount(const CountQuestion& question, Dialogs& dialogs, ProgramExit& exit) {
     for (;;) {
-        std::string& answer = state.*row.answer;
-        answer = dialogs.InputBox(row.prompt, row.title, row.defaultText);
+        const std::string answer = dialogs.AskText(question.prompt, question.title, kDefaultAnswer);
         if (answer.empty()) {
-            state.ConfirmAnswer =
-                static_cast<std::int16_t>(dialogs.MsgBox(kConfirmPrompt, kYesNo, kConfirmTitle));
-            if (state.ConfirmAnswer == kYes) {
-                program.End();
+            if (dialogs.AskYesNo(kEndQuestion, "確認") == Answer::Yes) {
+                exit.ExitNow();
             }
             continue;
         }
-        const double value = Val(answer);
+        // The bounds hold for the value as read; its whole part is taken after.
         // NaN and the infinities of out-of-range numbers fail these tests too.
-        if (!(value >= row.lowest && value <= row.highest)) {
-            continue;
+        const double value = ReadLeadingNumber(answer);
+        if (value >= question.range.lowest && value <= question.range.highest) {
+            return static_cast<int>(std::floor(value));
         }
-        const auto count = static_cast<std::int16_t>(std::floor(value));
-        state.*row.count = count;
-        label.SetCaption(std::to_string(count));
-        return;
     }
-}
-
-void EnterParameters(engine::ExperimentState& state, Dialogs& dialogs, Program& program,
-                     CaptionTarget& customerLabel, CaptionTarget& trialLabel) {
-    AskCount(kCustomerPrompt, state, dialogs, program, customerLabel);
-    AskCount(kTrialPrompt, state, dialogs, program, trialLabel);
 }
 
 }  // namespace main_window

@@ -1,38 +1,30 @@
 #pragma once
 
-#include <cstdint>
-#include <string>
 #include <string_view>
 
-#include "engine/experiment_state.h"
-#include "main_window/ui_ports.h"
+#include "engine/experiment.h"
+#include "main_window/dialogs.h"
 
 namespace main_window {
 
 // One of the two questions of parameter entry.
-struct CountPrompt {
+struct CountQuestion {
     std::string_view prompt;
     std::string_view title;
-    std::string_view defaultText;
-    double lowest;
-    double highest;
-    std::string engine::ExperimentState::*answer;
-    std::int16_t engine::ExperimentState::*count;
+    engine::CountRange range;
 };
 
-extern const CountPrompt kCustomerPrompt;
-extern const CountPrompt kTrialPrompt;
+inline constexpr CountQuestion kCustomerQuestion{"10以上1000以下の整数を入力してください．．．",
+                                                 " お客人数の設定", engine::kCustomerRange};
+inline constexpr CountQuestion kTrialQuestion{"1以上1000以下の整数を入力してください．．．",
+                                              " 実験回数の設定", engine::kTrialRange};
+inline constexpr std::string_view kDefaultAnswer = "100";
 
 // The question before ending the program, here and on the quit button.
-inline constexpr std::string_view kConfirmPrompt = "終了していいですか？";
+inline constexpr std::string_view kEndQuestion = "終了していいですか？";
 
-// Asks until an answer reads as a number in the row's range, then stores its
-// whole part and shows it; an empty answer offers to end the program.
-void AskCount(const CountPrompt& row, engine::ExperimentState& state, Dialogs& dialogs,
-              Program& program, CaptionTarget& label);
-
-// The customer question, then the trial question.
-void EnterParameters(engine::ExperimentState& state, Dialogs& dialogs, Program& program,
-                     CaptionTarget& customerLabel, CaptionTarget& trialLabel);
+// Asks until an answer reads as a number in the question's range and gives
+// its whole part. An empty answer offers to end the program; No asks again.
+int AskCount(const CountQuestion& question, Dialogs& dialogs, ProgramExit& exit);
 
 }  // namespace main_window

@@ -13,7 +13,8 @@
 #include <vector>
 
 #include "app/program_windows.h"
-#include "main_window/qt_sound_device.h"
+#include "sound/chime_lookup.h"
+#include "sound/chime_player.h"
 #include "widgets/fakes.h"
 
 namespace {
@@ -91,18 +92,18 @@ protected:
 
 TEST_F(ChimeRecording, QuitAndHelpSoundTheirOwnChimes) {
     widget_tests::Outside outside;
-    main_window::QtSoundDevice device;
-    outside.newControl = [&] {
-        return std::make_unique<main_window::MMControl>(
-            device, std::vector<std::filesystem::path>{CHIME_FOLDER});
-    };
-    app::ProgramWindows windows(outside, outside, outside, outside, outside.newControl);
+    // The chimes lie beside the program, as in a build tree.
+    sound::QtChimePlayer chimes(sound::ChimeFolders(CHIME_FOLDER));
+    app::ProgramWindows windows(outside, outside, outside, outside, chimes);
     windows.ShowMainWindow();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return outside.inputCalls == 2; }));
-    outside.yesNo = {main_window::kNo};
-    windows.MainWindow()->Command2->click();  // quit, answered No at once
+    ASSERT_TRUE(QTest::qWaitFor([&] { return outside.asked == 2; }));
+    outside.yesNo = {main_window::Answer::No};
+    const auto click = [&](const char* button) {
+        widget_tests::Child<QPushButton>(windows.MainWindow(), button)->click();
+    };
+    click("quitButton");  // answered No at once
     QTest::qWait(2000);
-    windows.MainWindow()->Command4->click();  // help
+    click("helpButton");
     QTest::qWait(1500);
     const std::vector<std::int16_t> samples = Recorded();
 

@@ -3,137 +3,128 @@
 #include <vector>
 
 #include "engine/frequency_graph.h"
-#include "main_window/qt_text.h"
 #include "widgets/fakes.h"
 
 namespace widget_tests {
 namespace {
 
+constexpr QRgb kBlack = qRgb(0, 0, 0);
+constexpr QRgb kBlue = qRgb(0, 0, 255);
+
 // 422 trials of 10 guests whose tallies are known: each trial has its first
 // guests short (tails) and the rest paying in (heads), so its lowest stock is
-// minus the number of tails, or 1 when there are none.
-class GraphPixels : public ShownForm {
+// minus the number of tails, or 1 when there are none. Tallies by bin: 1 at
+// -10, 50 at -3, 251 at -1 and 120 at 1.
+class GraphPixels : public ShownWindow {
 protected:
     GraphPixels() {
         answers = {"10", "422"};
-        onRandomize = [this](int trial) {
+        onReseed = [this](int trial) {
             guest_ = 0;
             tails_ = trial == 1 ? 10 : trial <= 51 ? 3 : trial <= 302 ? 1 : 0;
         };
     }
-    float Rnd() override { return guest_++ < tails_ ? 0.75F : 0.25F; }
+    float Draw() override { return guest_++ < tails_ ? 0.75F : 0.25F; }
 
-    void Run() {
-        form.Command1_Click();
-        shot = form.grab().toImage();
-        dpr = static_cast<int>(shot.devicePixelRatio());
-        const QRect inner = form.Picture1->contentsRect();
-        origin = (form.Picture1->pos() + inner.topLeft()) * dpr;
-        size = inner.size() * dpr;
-    }
     // Device pixel of a point in graph units, on the window's own image.
     int X(double x) const {
-        return origin.x() + static_cast<int>(std::lround(x * size.width() / 130.0));
+        return area.x() +
+               static_cast<int>(std::lround(x * area.width() / engine::kGraphWidthUnits));
     }
     int Y(double y) const {
-        return origin.y() + static_cast<int>(std::lround(y * size.height() / 300.0));
+        return area.y() +
+               static_cast<int>(std::lround(y * area.height() / engine::kGraphHeightUnits));
     }
-    QRgb At(int x, int y) const { return shot.pixel(x, y); }
+    // Pixels of the box from (x1, y1) to (x2, y2) in graph units, one pen wider.
+    int Count(double x1, double y1, double x2, double y2, QRgb colour) const {
+        return CountPixels(
+            shot, QRect(QPoint(X(x1), Y(y1)), QPoint(X(x2) + pen - 1, Y(y2) + pen - 1)), colour);
+    }
+    int Size(double x1, double y1, double x2, double y2) const {
+        return (X(x2) + pen - X(x1)) * (Y(y2) + pen - Y(y1));
+    }
 
-    // Counts by bin: minima -10, -3, -1 and 1.
-    const std::map<int, int> counts{{106, 1}, {113, 50}, {115, 251}, {117, 120}};
     QImage shot;
-    int dpr = 1;
-    QPoint origin;
-    QSize size;
-    static constexpr QRgb kBlack = qRgb(0, 0, 0);
-    static constexpr QRgb kBlue = qRgb(0, 0, 255);
+    QRect area;  // the graph's inner area on the shot
+    int pen = 1;
 
 private:
     int guest_ = 0;
     int tails_ = 0;
 };
 
+}  // namespace
+
 TEST_F(GraphPixels, BarsAxesGridAndTextsStandWhereTheCountsPutThem) {
-    Run();
-    EXPECT_EQ(form.Label3->text(), QStringLiteral("-.7"));  // (-10 - 150 - 251 + 120) / 422
-    const QRgb back = form.Picture1->palette().color(QPalette::Window).rgb();
+    Button("startButton")->click();
+    EXPECT_EQ(Text(&window, "meanShortage"), "-.7");  // (-10 - 150 - 251 + 120) / 422
+    shot = window.grab().toImage();
+    pen = static_cast<int>(shot.devicePixelRatio());  // lines of whole device pixels
+    const QRect inner = Graph()->contentsRect().translated(Graph()->pos());
+    area = QRect(inner.topLeft() * pen, inner.size() * pen);
+    const QRgb back = Graph()->palette().color(QPalette::Window).rgb();
     // The far edge of the scale is the last device pixel, not one beyond.
-    EXPECT_EQ(form.Picture1->ToDevice(130, 300), QPoint(size.width() - 1, size.height() - 1));
-    const int pen = dpr;  // lines are one logical pixel wide, whole device pixels
-    const auto barReaches = [&](int column, int row) {
-        for (const auto& [bin, count] : counts) {
-            if (column >= X(bin + 4) && column <= X(bin + 5) + pen - 1 && row >= Y(280 - count)) {
-                return true;
-            }
-        }
-        return false;
-    };
+    EXPECT_EQ(Graph()->ToDevice(engine::kGraphWidthUnits, engine::kGraphHeightUnits),
+              QPoint(area.width() - 1, area.height() - 1));
 
     // The axis: black from 3 to 5 and from 125 to 127, light blue between,
-    // where every bar, even an empty one, lies on it.
-    int wrong = 0;
-    for (int row = Y(280); row < Y(280) + pen; ++row) {
-        for (int column = X(3); column < X(127) + pen; ++column) {
-            const bool bars = column >= X(5) && column < X(125) + pen;
-            wrong += At(column, row) != (bars ? kBlue : kBlack);
-        }
-    }
-    EXPECT_EQ(wrong, 0);
-    EXPECT_EQ(At(X(127) + pen, Y(280)), back);
+    // where every bar, even an empty one, lies on it; nothing beyond 127.
+    EXPECT_EQ(Count(3, 280, 5, 280, kBlack), (X(5) - X(3)) * pen) << "axis, left";
+    EXPECT_EQ(Count(5, 280, 125, 280, kBlue), Size(5, 280, 125, 280)) << "axis under the bars";
+    EXPECT_EQ(Count(125, 280, 127, 280, kBlack), Size(125, 280, 127, 280) - pen * pen);
+    EXPECT_EQ(shot.pixel(X(127) + pen, Y(280)), back);
 
     // Each bar is solid from the row its count predicts down to the axis, and
-    // ends there; an empty bin (here -50) shows nothing above the axis.
-    for (const auto& [bin, count] : std::map<int, int>{{66, 0}, {106, 1}, {113, 50}, {115, 251}}) {
-        const int middle = (X(bin + 4) + X(bin + 5)) / 2;
-        int blue = 0;
-        for (int row = Y(280 - count); row < Y(280) + pen; ++row) {
-            blue += At(middle, row) == kBlue;
-        }
-        EXPECT_EQ(blue, Y(280) + pen - Y(280 - count)) << "bin " << bin;
-        EXPECT_NE(At(middle, Y(280 - count) - 1), kBlue) << "bin " << bin;
+    // ends there; an empty bin (-50) shows nothing above the axis.
+    const std::map<int, int> tallies{{-50, 0}, {-10, 1}, {-3, 50}, {-1, 251}, {1, 120}};
+    for (const auto& [minimum, count] : tallies) {
+        const double middle = minimum + 120.5;
+        EXPECT_EQ(Count(middle, 280 - count, middle, 280, kBlue),
+                  Size(middle, 280 - count, middle, 280))
+            << "bar of " << minimum;
+        EXPECT_NE(shot.pixel(X(middle), Y(280 - count) - 1), kBlue) << "above " << minimum;
     }
-
-    // Solid grid rows at counts 50 to 250, under the bars that reach them.
+    // Solid grid rows at counts 50 to 250, black but where a bar reaches them.
     for (const int y : {230, 180, 130, 80, 30}) {
-        wrong = 0;
-        for (int row = Y(y); row < Y(y) + pen; ++row) {
-            for (int column = X(11); column < X(127) + pen; ++column) {
-                wrong += At(column, row) != (barReaches(column, row) ? kBlue : kBlack);
-            }
+        int bars = 0;
+        for (const auto& [minimum, count] : tallies) {
+            bars += 280 - count <= y ? Size(minimum + 120, y, minimum + 121, y) : 0;
         }
-        EXPECT_EQ(wrong, 0) << "grid row at " << y;
+        EXPECT_EQ(Count(11, y, 127, y, kBlue), bars) << "row " << y;
+        EXPECT_EQ(Count(11, y, 127, y, kBlack), Size(11, y, 127, y) - bars) << "row " << y;
     }
 
-    // Texts as the picture's font prints them at this resolution: the label
-    // row one text line under the axis, a caption at the top.
-    const QRect clip(origin, size);
-    const int line = form.Picture1->font().pixelSize() * dpr;
-    EXPECT_EQ(PrintedDifferences(shot, QPoint(X(1), Y(280) + line), clip, *form.Picture1,
-                                 main_window::ToQString(engine::kLabelRow)),
-              0);
+    // Texts hang from the current point: the label row one text line under
+    // the axis, a caption at the top.
+    const int line = Graph()->font().pixelSize() * pen;
+    const QRect row =
+        InkBounds(shot, QRect(QPoint(area.left(), Y(285) + pen), area.bottomRight()), back);
+    EXPECT_GE(row.top(), Y(280) + line);
+    EXPECT_LT(row.top(), Y(280) + line + line / 2);
+    const QRect caption =
+        InkBounds(shot, QRect(QPoint(X(4) + pen, area.top()), QPoint(X(60), Y(20))), back);
+    EXPECT_GE(caption.left(), X(5));
+    EXPECT_GE(caption.top(), Y(7));
+    EXPECT_LT(caption.top(), Y(7) + line / 2);
     // Each of the twelve numbers stands centred within 2 units of its tick.
     std::vector<std::pair<int, int>> numbers;  // first and last column with ink
-    const int gap = 6 * dpr;                   // wider than within a number, narrower than between
-    for (int column = origin.x(); column < origin.x() + size.width(); ++column) {
+    for (int column = area.left(); column <= area.right(); ++column) {
         if (CountPixels(shot, QRect(column, Y(280) + line, 1, line), back) == line) {
             continue;
         }
-        if (numbers.empty() || column - numbers.back().second > gap) {
+        // A gap of six pixels is wider than within a number, narrower than between.
+        if (numbers.empty() || column - numbers.back().second > 6 * pen) {
             numbers.emplace_back(column, column);
         }
         numbers.back().second = column;
     }
     ASSERT_EQ(numbers.size(), 12U);
     for (std::size_t i = 0; i < numbers.size(); ++i) {
-        const double centre = (numbers[i].first + numbers[i].second) / 2.0;
-        EXPECT_NEAR(centre, X(10.0 * static_cast<double>(i + 1)), 2.0 * size.width() / 130.0)
+        EXPECT_NEAR((numbers[i].first + numbers[i].second) / 2.0,
+                    X(10.0 * static_cast<double>(i + 1)),
+                    2.0 * area.width() / engine::kGraphWidthUnits)
             << "number " << i + 1;
     }
-    EXPECT_EQ(PrintedDifferences(shot, QPoint(X(5), Y(7)), clip, *form.Picture1,
-                                 QStringLiteral("（縦軸は実験回数）")),
-              0);
 }
 
-}  // namespace
 }  // namespace widget_tests

@@ -3,10 +3,10 @@
 #include <QPainter>
 #include <QWidget>
 
-namespace main_window {
+namespace controls {
 
 // A one-pixel solid horizontal rule in the window-text colour.
-class LineControl : public QWidget {
+class HorizontalRule : public QWidget {
     Q_OBJECT
 public:
     using QWidget::QWidget;
@@ -18,4 +18,4 @@ protected:
     }
 };
 
-}  // namespace main_window
+}  // namespace controls

@@ -3,7 +3,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
-#include "main_window/ui_ports.h"
+#include "main_window/dialogs.h"
 
 namespace main_window {
 
@@ -14,7 +14,6 @@ class YesNoBox : public QMessageBox {
 public:
     YesNoBox(const QString& prompt, const QString& title);
     QPushButton* YesButton() const { return yes_; }
-    QPushButton* NoButton() const { return no_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -22,15 +21,14 @@ protected:
 
 private:
     QPushButton* yes_;
-    QPushButton* no_;
 };
 
 // An input box with its default text selected, OK and Cancel, placed
 // centred across the screen about a third of the way down.
-class InputBoxDialog : public QInputDialog {
+class InputBox : public QInputDialog {
     Q_OBJECT
 public:
-    InputBoxDialog(const QString& prompt, const QString& title, const QString& defaultText);
+    InputBox(const QString& prompt, const QString& title, const QString& defaultText);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -38,17 +36,17 @@ protected:
 
 // The modal boxes on Qt, application-modal so no window of the program takes
 // input behind them.
-class QtDialogs final : public Dialogs {
+class ModalBoxes final : public Dialogs {
 public:
-    std::string InputBox(std::string_view prompt, std::string_view title,
-                         std::string_view defaultText) override;
-    int MsgBox(std::string_view prompt, int buttons, std::string_view title) override;
+    std::string AskText(std::string_view prompt, std::string_view title,
+                        std::string_view defaultText) override;
+    Answer AskYesNo(std::string_view prompt, std::string_view title) override;
 };
 
-// Ends the process on the spot, from inside any handler or nested dialog.
-class ProcessProgram final : public Program {
+// Ends the process on the spot, from inside any handler or nested box.
+class ProcessExit final : public ProgramExit {
 public:
-    [[noreturn]] void End() override;
+    [[noreturn]] void ExitNow() override;
 };
 
 }  // namespace main_window

@@ -5,27 +5,24 @@
 
 #include "engine/drawing_surface.h"
 
-namespace main_window {
+namespace controls {
 
-// A picture area with a sunken border whose inner area carries a user scale.
+// A framed area with a sunken border whose inner area carries a user scale.
 // Everything is drawn once into an off-screen image at device resolution and
 // shown from there, so covering the window loses nothing.
-class PictureBox : public QFrame, public engine::DrawingSurface {
+class PictureArea : public QFrame, public engine::DrawingSurface {
     Q_OBJECT
 public:
     // scaleWidth x scaleHeight user units span the inner area.
-    PictureBox(QWidget* parent, double scaleWidth, double scaleHeight);
+    PictureArea(QWidget* parent, double scaleWidth, double scaleHeight);
 
-    void Line(float x1, float y1, float x2, float y2, int color) override;
-    void LineBox(float x1, float y1, float x2, float y2, int color) override;
+    void DrawLine(float x1, float y1, float x2, float y2, engine::Rgb colour) override;
+    void DrawBox(float x1, float y1, float x2, float y2, engine::Rgb colour) override;
     void SetCurrentX(float x) override { currentX_ = x; }
     void SetCurrentY(float y) override { currentY_ = y; }
-    void Print(std::string_view utf8Text) override;
-    void Print() override;
-    void Cls() override;
-
-    float CurrentX() const { return currentX_; }
-    float CurrentY() const { return currentY_; }
+    void PrintLine(std::string_view utf8Text) override;
+    void NewLine() override;
+    void Clear() override;
 
     // The inner area as drawn, one pixel per device pixel.
     const QImage& Image() const { return image_; }
@@ -39,8 +36,7 @@ protected:
 private:
     void EnsureImage();
     int PenWidth() const;
-    void FillDevice(int left, int top, int right, int bottom, const QColor& color);
-    double PerUnitY() const;  // device pixels per user unit, down
+    void FillDevice(QPoint from, QPoint to, engine::Rgb colour);
     QFont DeviceFont() const;
     int LineHeight() const;  // device pixels from one printed line to the next
 
@@ -51,4 +47,4 @@ private:
     float currentY_ = 0.0F;
 };
 
-}  // namespace main_window
+}  // namespace controls

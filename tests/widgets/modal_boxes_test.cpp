@@ -3,7 +3,7 @@
 #include <QLineEdit>
 #include <QTimer>
 
-#include "main_window/qt_dialogs.h"
+#include "main_window/modal_boxes.h"
 #include "widgets/fakes.h"
 
 namespace widget_tests {
@@ -20,38 +20,41 @@ void WhenModal(std::function<void(Box*)> act) {
     });
 }
 
-// The yes/no box answers only through its buttons; the input box gives the
-// typed text on OK and nothing on any other way out.
-TEST(QtDialogsTest, BoxesAnswerOnlyAsIntended) {
-    using main_window::YesNoBox;
-    main_window::QtDialogs dialogs;
-    for (const auto& [button, expected] :
-         {std::pair(&YesNoBox::YesButton, 6), std::pair(&YesNoBox::NoButton, 7)}) {
-        WhenModal<YesNoBox>([button = button](YesNoBox* box) {
+// The yes/no box answers only through its buttons, Yes the default.
+TEST(ModalBoxes, YesNoBoxAnswersOnlyThroughItsButtons) {
+    main_window::ModalBoxes boxes;
+    for (const auto answer : {main_window::Answer::Yes, main_window::Answer::No}) {
+        WhenModal<QMessageBox>([answer](QMessageBox* box) {
             EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
-            EXPECT_EQ(box->defaultButton(), box->YesButton());
             QTest::keyClick(box, Qt::Key_Escape);  // Qt's own box would answer No
             EXPECT_FALSE(box->close());
-            QTest::mouseClick((box->*button)(), Qt::LeftButton);
+            QTest::mouseClick(
+                answer == main_window::Answer::Yes ? box->defaultButton() : box->buttons().last(),
+                Qt::LeftButton);
         });
-        EXPECT_EQ(dialogs.MsgBox("終了していいですか？", main_window::kYesNo, "確認"), expected);
+        EXPECT_EQ(boxes.AskYesNo("終了していいですか？", "確認"), answer);
     }
+}
 
+// The input box starts with its default text selected and gives the typed
+// text on OK, nothing on any other way out.
+TEST(ModalBoxes, InputBoxGivesTheTextOnlyOnOk) {
     using B = QDialogButtonBox;
     const std::vector<std::pair<void (*)(QInputDialog*), std::string>> rows{
         {[](QInputDialog* box) { box->findChild<B*>()->button(B::Ok)->click(); }, "３５"},
         {[](QInputDialog* box) { box->findChild<B*>()->button(B::Cancel)->click(); }, ""},
         {[](QInputDialog* box) { QTest::keyClick(box, Qt::Key_Escape); }, ""},
         {[](QInputDialog* box) { box->close(); }, ""}};
+    main_window::ModalBoxes boxes;
     for (const auto& [leave, expected] : rows) {
         WhenModal<QInputDialog>([leave = leave](QInputDialog* box) {
             EXPECT_EQ(box->labelText(), QStringLiteral("人数は？"));
             auto* edit = box->findChild<QLineEdit*>();
-            EXPECT_EQ(edit->selectedText().toStdString() + edit->text().toStdString(), "100100");
+            EXPECT_EQ(edit->selectedText(), edit->text());
             edit->insert(QStringLiteral("３５"));  // replaces the selection, as typing does
             leave(box);
         });
-        EXPECT_EQ(dialogs.InputBox("人数は？", "設定", "100"), expected);
+        EXPECT_EQ(boxes.AskText("人数は？", "設定", "100"), expected);
     }
 }
 

@@ -1,4 +1,4 @@
-#include "main_window/picture_box.h"
+#include "controls/picture_area.h"
 
 #include <QFontMetrics>
 #include <QPaintEvent>
@@ -9,14 +9,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "main_window/qt_text.h"
+#include "controls/utf8.h"
 
-namespace main_window {
+namespace controls {
 namespace {
 
-QColor ToQColor(int qbColor) {
-    const engine::Rgb rgb = engine::QBColor(qbColor);
-    return {rgb.red, rgb.green, rgb.blue};
+QRgb ToQRgb(engine::Rgb colour) {
+    return qRgb(colour.red, colour.green, colour.blue);
 }
 
 int Round(double value) {
@@ -25,14 +24,14 @@ int Round(double value) {
 
 }  // namespace
 
-PictureBox::PictureBox(QWidget* parent, double scaleWidth, double scaleHeight)
+PictureArea::PictureArea(QWidget* parent, double scaleWidth, double scaleHeight)
     : QFrame(parent), scaleWidth_(scaleWidth), scaleHeight_(scaleHeight) {
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);  // 2 px sunken on each side
     setAutoFillBackground(true);
     EnsureImage();
 }
 
-void PictureBox::EnsureImage() {
+void PictureArea::EnsureImage() {
     const qreal ratio = devicePixelRatioF();
     const QSize device(Round(contentsRect().width() * ratio),
                        Round(contentsRect().height() * ratio));
@@ -48,12 +47,12 @@ void PictureBox::EnsureImage() {
     image_ = fresh;
 }
 
-void PictureBox::resizeEvent(QResizeEvent* event) {
+void PictureArea::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
     EnsureImage();
 }
 
-void PictureBox::paintEvent(QPaintEvent* event) {
+void PictureArea::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter painter(this);
     // Logical target, device-sized source: one image pixel per device pixel.
@@ -68,11 +67,7 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     }
 }
 
-double PictureBox::PerUnitY() const {
-    return image_.height() / scaleHeight_;
-}
-
-QPoint PictureBox::ToDevice(double x, double y) const {
+QPoint PictureArea::ToDevice(double x, double y) const {
     // Multiplied before dividing: 105 units of 533 / 130 pixels must come out
     // at 430.5 and round up, not at 430.4999... through an inexact 4.1.
     int px = Round(x * image_.width() / scaleWidth_);
@@ -87,7 +82,7 @@ QPoint PictureBox::ToDevice(double x, double y) const {
     return {px, py};
 }
 
-QFont PictureBox::DeviceFont() const {
+QFont PictureArea::DeviceFont() const {
     QFont deviceFont = font();
     const qreal ratio = devicePixelRatioF();
     if (deviceFont.pixelSize() > 0) {
@@ -99,35 +94,34 @@ QFont PictureBox::DeviceFont() const {
     return deviceFont;
 }
 
-int PictureBox::PenWidth() const {
+int PictureArea::PenWidth() const {
     return std::max(1, Round(devicePixelRatioF()));
 }
 
-void PictureBox::FillDevice(int left, int top, int right, int bottom, const QColor& color) {
-    left = std::max(left, 0);
-    top = std::max(top, 0);
-    right = std::min(right, image_.width() - 1);
-    bottom = std::min(bottom, image_.height() - 1);
-    const QRgb pixel = color.rgb();
+// The rectangle between two device pixels, both included, widened by the pen.
+void PictureArea::FillDevice(QPoint from, QPoint to, engine::Rgb colour) {
+    const int width = PenWidth();
+    const int left = std::max(std::min(from.x(), to.x()), 0);
+    const int top = std::max(std::min(from.y(), to.y()), 0);
+    const int right = std::min(std::max(from.x(), to.x()) + width - 1, image_.width() - 1);
+    const int bottom = std::min(std::max(from.y(), to.y()) + width - 1, image_.height() - 1);
+    const QRgb pixel = ToQRgb(colour);
     for (int y = top; y <= bottom; ++y) {
         auto* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
         std::fill(row + left, row + right + 1, pixel);
     }
 }
 
-void PictureBox::Line(float x1, float y1, float x2, float y2, int color) {
+void PictureArea::DrawLine(float x1, float y1, float x2, float y2, engine::Rgb colour) {
     EnsureImage();
     const QPoint from = ToDevice(x1, y1);
     const QPoint to = ToDevice(x2, y2);
-    const int width = PenWidth();
     if (from.x() == to.x() || from.y() == to.y()) {
-        FillDevice(std::min(from.x(), to.x()), std::min(from.y(), to.y()),
-                   std::max(from.x(), to.x()) + width - 1, std::max(from.y(), to.y()) + width - 1,
-                   ToQColor(color));
+        FillDevice(from, to, colour);
     } else {
         QPainter painter(&image_);
         painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setPen(QPen(ToQColor(color), width, Qt::SolidLine, Qt::SquareCap));
+        painter.setPen(QPen(QColor(ToQRgb(colour)), PenWidth(), Qt::SolidLine, Qt::SquareCap));
         painter.drawLine(from, to);
     }
     currentX_ = x2;
@@ -135,21 +129,16 @@ void PictureBox::Line(float x1, float y1, float x2, float y2, int color) {
     update();
 }
 
-void PictureBox::LineBox(float x1, float y1, float x2, float y2, int color) {
+void PictureArea::DrawBox(float x1, float y1, float x2, float y2, engine::Rgb colour) {
     EnsureImage();
     // Boxes are filled solid: a bar reads better than an outline on a projector.
-    const QPoint from = ToDevice(x1, y1);
-    const QPoint to = ToDevice(x2, y2);
-    const int width = PenWidth();
-    FillDevice(std::min(from.x(), to.x()), std::min(from.y(), to.y()),
-               std::max(from.x(), to.x()) + width - 1, std::max(from.y(), to.y()) + width - 1,
-               ToQColor(color));
+    FillDevice(ToDevice(x1, y1), ToDevice(x2, y2), colour);
     currentX_ = x2;
     currentY_ = y2;
     update();
 }
 
-void PictureBox::Print(std::string_view utf8Text) {
+void PictureArea::PrintLine(std::string_view utf8Text) {
     EnsureImage();
     const QPoint at = ToDevice(currentX_, currentY_);
     {
@@ -159,16 +148,17 @@ void PictureBox::Print(std::string_view utf8Text) {
         painter.drawText(QPoint(at.x(), at.y() + painter.fontMetrics().ascent()),
                          ToQString(utf8Text));
     }
-    Print();
+    NewLine();
 }
 
-void PictureBox::Print() {
+void PictureArea::NewLine() {
     currentX_ = 0.0F;
-    currentY_ = static_cast<float>(currentY_ + LineHeight() / PerUnitY());
+    const double perUnit = image_.height() / scaleHeight_;  // device pixels per unit, down
+    currentY_ = static_cast<float>(currentY_ + LineHeight() / perUnit);
     update();
 }
 
-int PictureBox::LineHeight() const {
+int PictureArea::LineHeight() const {
     // The windows were laid out for a face whose line is one em high; the
     // stand-in face's taller ascent and descent would push the help text's
     // last line out of its area.
@@ -176,7 +166,7 @@ int PictureBox::LineHeight() const {
     return deviceFont.pixelSize() > 0 ? deviceFont.pixelSize() : QFontMetrics(deviceFont).height();
 }
 
-void PictureBox::Cls() {
+void PictureArea::Clear() {
     EnsureImage();
     image_.fill(palette().color(QPalette::Window));
     currentX_ = 0.0F;
@@ -184,4 +174,4 @@ void PictureBox::Cls() {
     update();
 }
 
-}  // namespace main_window
+}  // namespace controls

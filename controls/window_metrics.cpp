@@ -1,11 +1,11 @@
-#include "main_window/form_metrics.h"
+#include "controls/window_metrics.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStringList>
 #include <cmath>
 
-namespace main_window {
+namespace controls {
 namespace {
 
 double DpiScale() {
@@ -40,4 +40,4 @@ QFont GothicFont(int pixelsAt96Dpi, bool bold) {
     return font;
 }
 
-}  // namespace main_window
+}  // namespace controls

@@ -1,12 +1,12 @@
-#include "main_window/window_lifecycle.h"
+#include "controls/window_lifecycle.h"
 
 #include <QEvent>
 #include <QTimer>
 #include <utility>
 
-namespace main_window {
+namespace controls {
 
-void Unload(QWidget& window) {
+void UnloadWindow(QWidget& window) {
     window.hide();
     window.deleteLater();
 }
@@ -35,4 +35,4 @@ bool FirstActivation::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-}  // namespace main_window
+}  // namespace controls

@@ -4,12 +4,12 @@
 #include <QWidget>
 #include <functional>
 
-namespace main_window {
+namespace controls {
 
 // Closes a window and discards it with everything it shows. The handler that
 // asks for it runs on to its end, and the program does not end for want of a
 // window: the window is hidden rather than closed.
-void Unload(QWidget& window);
+void UnloadWindow(QWidget& window);
 
 // Runs a window's activation handler once, at the first activation after the
 // window is first shown; a box closing or a return from another program does
@@ -29,4 +29,4 @@ private:
     bool pending_ = false;
 };
 
-}  // namespace main_window
+}  // namespace controls

@@ -1,4 +1,4 @@
-#include "main_window/val.h"
+#include "main_window/answer_reader.h"
 
 #include <charconv>
 #include <cstddef>
@@ -231,7 +231,7 @@ double ReadDecimal(Reader& in) {
 
 }  // namespace
 
-double Val(std::string_view utf8Text) {
+double ReadLeadingNumber(std::string_view utf8Text) {
     Reader in(utf8Text);
     if (in.Peek() == '&') {
         in.Skip();

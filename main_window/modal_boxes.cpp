@@ -1,4 +1,4 @@
-#include "main_window/qt_dialogs.h"
+#include "main_window/modal_boxes.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -8,16 +8,19 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "main_window/qt_text.h"
+#include "controls/utf8.h"
 
 namespace main_window {
+
+using controls::ToQString;
+
 YesNoBox::YesNoBox(const QString& prompt, const QString& title) {
     setWindowTitle(title);
     setText(prompt);
     setIcon(QMessageBox::NoIcon);
     setTextFormat(Qt::PlainText);
     yes_ = addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
-    no_ = addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+    addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
     setDefaultButton(yes_);
     setWindowModality(Qt::ApplicationModal);
 }
@@ -34,8 +37,7 @@ void YesNoBox::closeEvent(QCloseEvent* event) {
     event->ignore();
 }
 
-InputBoxDialog::InputBoxDialog(const QString& prompt, const QString& title,
-                               const QString& defaultText) {
+InputBox::InputBox(const QString& prompt, const QString& title, const QString& defaultText) {
     setWindowTitle(title);
     setLabelText(prompt);
     setInputMode(QInputDialog::TextInput);
@@ -45,7 +47,7 @@ InputBoxDialog::InputBoxDialog(const QString& prompt, const QString& title,
     setWindowModality(Qt::ApplicationModal);
 }
 
-void InputBoxDialog::showEvent(QShowEvent* event) {
+void InputBox::showEvent(QShowEvent* event) {
     QInputDialog::showEvent(event);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
@@ -53,22 +55,22 @@ void InputBoxDialog::showEvent(QShowEvent* event) {
     }
 }
 
-std::string QtDialogs::InputBox(std::string_view prompt, std::string_view title,
+std::string ModalBoxes::AskText(std::string_view prompt, std::string_view title,
                                 std::string_view defaultText) {
-    InputBoxDialog box(ToQString(prompt), ToQString(title), ToQString(defaultText));
+    InputBox box(ToQString(prompt), ToQString(title), ToQString(defaultText));
     if (box.exec() != QDialog::Accepted) {
         return {};
     }
     return box.textValue().toStdString();
 }
 
-int QtDialogs::MsgBox(std::string_view prompt, int /*buttons*/, std::string_view title) {
+Answer ModalBoxes::AskYesNo(std::string_view prompt, std::string_view title) {
     YesNoBox box(ToQString(prompt), ToQString(title));
     box.exec();
-    return box.clickedButton() == box.YesButton() ? kYes : kNo;
+    return box.clickedButton() == box.YesButton() ? Answer::Yes : Answer::No;
 }
 
-void ProcessProgram::End() {
+void ProcessExit::ExitNow() {
     std::fflush(nullptr);
     std::_Exit(EXIT_SUCCESS);
 }

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+class QSoundEffect;
+
+namespace sound {
+
+// The chimes of the commands, by file name.
+inline constexpr std::string_view kDoorChime = "pinpon.wav";
+inline constexpr std::string_view kClosingChime = "endpinpon.wav";
+
+// Sounds a chime once and returns without waiting for it; a chime still
+// sounding is cut off first. A file found nowhere, or a machine without
+// sound, leaves it silent, and nothing reports it.
+class ChimePlayer {
+public:
+    virtual ~ChimePlayer() = default;
+    virtual void Play(std::string_view fileName) = 0;
+};
+
+// The chime player on Qt's sound effects, looking in the given folders.
+class QtChimePlayer final : public ChimePlayer {
+public:
+    explicit QtChimePlayer(std::vector<std::filesystem::path> folders);
+    ~QtChimePlayer() override;
+    QtChimePlayer(const QtChimePlayer&) = delete;
+    QtChimePlayer& operator=(const QtChimePlayer&) = delete;
+
+    void Play(std::string_view fileName) override;
+
+private:
+    std::vector<std::filesystem::path> folders_;
+    std::unique_ptr<QSoundEffect> effect_;
+};
+
+}  // namespace sound

@@ -1,0 +1,76 @@
+#include <QAccessible>
+#include <QApplication>
+#include <QFontInfo>
+#include <QScreen>
+
+#include "help_window/help_window.h"
+#include "widgets/fakes.h"
+
+namespace widget_tests {
+namespace {
+
+class HelpWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        help.show();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return Ink(text.rect()) > 0; }));
+    }
+    int Ink(QRect part) const {
+        part &= text.rect();
+        return part.width() * part.height() - CountPixels(text, part, qRgb(255, 255, 255));
+    }
+    // Printed line n (from 1), one em high, in device pixels.
+    QRect Line(int n) const {
+        const int em = area->font().pixelSize() * dpr;
+        return QRect(0, (n - 1) * em, text.width(), em) & text.rect();
+    }
+
+    std::vector<std::string> log;
+    help_window::HelpWindow help{[this] { log.emplace_back("main window"); }};
+    controls::PictureArea* area = Child<controls::PictureArea>(&help, "helpText");
+    const QImage& text = area->Image();
+    const int dpr = static_cast<int>(help.devicePixelRatioF());
+};
+
+}  // namespace
+
+TEST_F(HelpWindowTest, PrintsFromTheTopLeftWithoutWrapping) {
+    if (QGuiApplication::primaryScreen()->logicalDotsPerInchX() != 96.0) {
+        GTEST_SKIP() << "pixel sizes are given for 96 dpi";
+    }
+    EXPECT_EQ(help.geometry(), QRect(206, 136, 617, 496));
+    EXPECT_EQ(text.size(), QSize(597, 453) * dpr);  // inside the 2-pixel sunken border
+    EXPECT_EQ(QFontInfo(area->font()).family(), QStringLiteral("IPAPGothic"));
+
+    // Lines 1, 12 and 21 are empty; all 29 fit, and nothing is printed below.
+    for (int n = 1; n <= 29; ++n) {
+        EXPECT_EQ(Ink(Line(n)) > 0, n != 1 && n != 12 && n != 21) << "line " << n;
+    }
+    EXPECT_EQ(Ink(QRect(0, Line(30).top() + 2 * dpr, text.width(), text.height())), 0);
+    // Indents are full-width spaces; the long line 11 is cut off at the edge.
+    EXPECT_EQ(Ink(QRect(0, Line(11).top(), 7 * 15 * dpr, Line(11).height())), 0);
+    EXPECT_GT(Ink(QRect(text.width() - 20 * dpr, Line(11).top(), 20 * dpr, Line(11).height())), 0);
+
+    // The heading "　【問　　題】" stands one full-width space in, on line 2.
+    const QRect heading = InkBounds(text, Line(2), qRgb(255, 255, 255));
+    EXPECT_GE(heading.left(), 15 * dpr);
+    EXPECT_LT(heading.left(), 30 * dpr);
+}
+
+// A screen reader gets the text itself; Enter on the focused close button
+// unloads the window and asks for the main window.
+TEST_F(HelpWindowTest, ScreenReaderGetsTheTextAndEnterCloses) {
+    const QString spoken =
+        QAccessible::queryAccessibleInterface(area)->text(QAccessible::Description);
+    EXPECT_TRUE(spoken.startsWith(QStringLiteral("【問　　題】\n"))) << spoken.toStdString();
+    EXPECT_EQ(spoken.count(QLatin1Char('\n')), 27);  // 29 lines, the first one empty
+    auto* close = Child<QPushButton>(&help, "closeButton");
+    EXPECT_EQ(QApplication::focusWidget(), close);
+    EXPECT_EQ(close->nextInFocusChain(), area);
+    QTest::keyClick(close, Qt::Key_Enter);
+    EXPECT_FALSE(help.isVisible());
+    EXPECT_EQ(log, std::vector<std::string>{"main window"});
+    QCoreApplication::removePostedEvents(&help, QEvent::DeferredDelete);  // owned by the test
+}
+
+}  // namespace widget_tests
