@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Configures and builds everything into build/.
+# Installs what is missing, then configures and builds everything the project
+# checks into build/ (the "dev" preset: tests, fuzzing, clang-tidy, benchmarks,
+# warnings as errors).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tools/setup.sh"
-cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$root/build" -j "$(nproc)"
+cd "$root"
+cmake --preset dev
+cmake --build --preset dev -j "$(nproc)" "$@"

@@ -2,6 +2,8 @@
 file(GLOB_RECURSE sources RELATIVE ${ROOT}
     ${ROOT}/app/*.cpp ${ROOT}/app/*.h
     ${ROOT}/engine/*.cpp ${ROOT}/engine/*.h
+    ${ROOT}/controls/*.cpp ${ROOT}/controls/*.h
+    ${ROOT}/sound/*.cpp ${ROOT}/sound/*.h
     ${ROOT}/main_window/*.cpp ${ROOT}/main_window/*.h
     ${ROOT}/help_window/*.cpp ${ROOT}/help_window/*.h
     ${ROOT}/tests/*.cpp ${ROOT}/tests/*.h

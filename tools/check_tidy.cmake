@@ -4,7 +4,8 @@
 #   cmake -DCLANG_TIDY=<program> -DROOT=<source tree> -DDATABASE=<directory>
 #         -DSOURCE=<file in ROOT> -DSTAMPS=<directory> -P clang_tidy.cmake
 file(GLOB_RECURSE inputs
-    ${ROOT}/app/*.h ${ROOT}/engine/*.h ${ROOT}/main_window/*.h ${ROOT}/help_window/*.h
+    ${ROOT}/app/*.h ${ROOT}/engine/*.h ${ROOT}/controls/*.h ${ROOT}/sound/*.h
+    ${ROOT}/main_window/*.h ${ROOT}/help_window/*.h
     ${ROOT}/bench/*.h ${ROOT}/tests/*.h ${ROOT}/tests/.clang-tidy)
 set(key "${CLANG_TIDY}\n")
 foreach(input IN LISTS inputs ITEMS ${ROOT}/.clang-tidy ${ROOT}/${SOURCE}

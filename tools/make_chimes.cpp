@@ -1,12 +1,12 @@
 // Writes the program's two chimes as plain 16-bit PCM wave files:
 //   make_chimes <folder>  ->  <folder>/pinpon.wav, <folder>/endpinpon.wav
 // They are made at build time so that no sound files live in the sources.
-#include <sndfile.h>
-
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <fstream>
 #include <numbers>
 #include <string>
 #include <vector>
@@ -59,19 +59,38 @@ std::vector<short> Render(const std::vector<Note>& notes, double length) {
     return samples;
 }
 
+void PutLittleEndian(std::ofstream& out, std::uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) {
+        out.put(static_cast<char>((value >> (8 * i)) & 0xFFU));
+    }
+}
+
+// The canonical 44-byte RIFF header of 16-bit mono PCM, then the samples. So
+// small a format needs no library, and the build needs nothing beyond Qt.
 bool Write(const std::string& path, const std::vector<short>& samples) {
-    SF_INFO info{};
-    info.samplerate = kRate;
-    info.channels = 1;
-    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-    SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
-    if (file == nullptr) {
-        std::fprintf(stderr, "make_chimes: %s: %s\n", path.c_str(), sf_strerror(nullptr));
+    const auto dataBytes = static_cast<std::uint32_t>(samples.size() * 2);
+    std::ofstream out(path, std::ios::binary);
+    out.write("RIFF", 4);
+    PutLittleEndian(out, 36 + dataBytes, 4);
+    out.write("WAVEfmt ", 8);
+    PutLittleEndian(out, 16, 4);         // size of the format chunk
+    PutLittleEndian(out, 1, 2);          // PCM
+    PutLittleEndian(out, 1, 2);          // mono
+    PutLittleEndian(out, kRate, 4);      // frames per second
+    PutLittleEndian(out, kRate * 2, 4);  // bytes per second
+    PutLittleEndian(out, 2, 2);          // bytes per frame
+    PutLittleEndian(out, 16, 2);         // bits per sample
+    out.write("data", 4);
+    PutLittleEndian(out, dataBytes, 4);
+    for (const short sample : samples) {
+        PutLittleEndian(out, static_cast<std::uint16_t>(sample), 2);
+    }
+    out.close();
+    if (!out) {
+        std::fprintf(stderr, "make_chimes: cannot write %s\n", path.c_str());
         return false;
     }
-    const auto count = static_cast<sf_count_t>(samples.size());
-    const bool written = sf_write_short(file, samples.data(), count) == count;
-    return sf_close(file) == 0 && written;
+    return true;
 }
 
 }  // namespace

@@ -7,7 +7,7 @@ packages=(
     cmake make g++ pkg-config
     qt6-base-dev libgl-dev libxkbcommon-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-multimedia-dev libsndfile1-dev pulseaudio-utils
+    qt6-multimedia-dev pulseaudio-utils
     fonts-ipafont-gothic fontconfig
     clang-format clang-tidy
     clang-14 libclang-rt-14-dev
