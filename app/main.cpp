@@ -19,7 +19,7 @@ QtMessageHandler defaultMessageHandler = nullptr;
 // A machine without sound, or a chime that cannot be read, leaves the chimes
 // silent without a word: they are a nicety, not something to fix.
 void QuietAboutSound(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    for (const char* prefix : {"PulseAudioService:", "No audio device detected", "QSoundEffect"}) {
+    for (const char* prefix : {"PulseAudioService:", "No audio device detected"}) {
         if (message.startsWith(QLatin1String(prefix))) {
             return;
         }

@@ -10,6 +10,7 @@ file(GLOB_RECURSE tidy_sources RELATIVE ${PROJECT_SOURCE_DIR} CONFIGURE_DEPENDS
     ${PROJECT_SOURCE_DIR}/bench/*.cpp ${PROJECT_SOURCE_DIR}/tools/*.cpp
     ${PROJECT_SOURCE_DIR}/tests/engine/*.cpp ${PROJECT_SOURCE_DIR}/tests/main_window/*.cpp
     ${PROJECT_SOURCE_DIR}/tests/support/*.cpp ${PROJECT_SOURCE_DIR}/tests/sound/chime_lookup_test.cpp
+    ${PROJECT_SOURCE_DIR}/tests/sound/wave_file_test.cpp
     ${PROJECT_SOURCE_DIR}/tests/fuzz/*.cpp)
 set(stamps ${CMAKE_CURRENT_BINARY_DIR}/clang_tidy_passed)
 file(MAKE_DIRECTORY ${stamps})

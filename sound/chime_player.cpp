@@ -1,36 +1,83 @@
 #include "sound/chime_player.h"
 
-#include <QSoundEffect>
-#include <QUrl>
-#include <system_error>
+#include <QMediaDevices>
+#include <chrono>
 #include <utility>
 
 #include "sound/chime_lookup.h"
+#include "sound/wave_file.h"
 
 namespace sound {
+namespace {
+
+QAudioFormat FormatOf(const WaveSound& sound) {
+    QAudioFormat format;
+    format.setSampleRate(sound.sampleRate);
+    format.setChannelCount(sound.channels);
+    switch (sound.sample) {
+        case WaveSound::Sample::UInt8:
+            format.setSampleFormat(QAudioFormat::UInt8);
+            break;
+        case WaveSound::Sample::Int16:
+            format.setSampleFormat(QAudioFormat::Int16);
+            break;
+        case WaveSound::Sample::Int32:
+            format.setSampleFormat(QAudioFormat::Int32);
+            break;
+        case WaveSound::Sample::Float:
+            format.setSampleFormat(QAudioFormat::Float);
+            break;
+    }
+    return format;
+}
+
+}  // namespace
 
 QtChimePlayer::QtChimePlayer(std::vector<std::filesystem::path> folders)
-    : folders_(std::move(folders)) {}
+    : folders_(std::move(folders)) {
+    release_.setSingleShot(true);
+    QObject::connect(&release_, &QTimer::timeout, [this] { Silence(); });
+}
 
-QtChimePlayer::~QtChimePlayer() = default;
+QtChimePlayer::~QtChimePlayer() {
+    Silence();
+}
+
+void QtChimePlayer::Silence() {
+    release_.stop();
+    if (sink_) {
+        sink_->stop();
+        sink_.reset();
+    }
+    source_.close();
+}
 
 void QtChimePlayer::Play(std::string_view fileName) {
-    if (effect_) {
-        effect_->stop();
-        effect_.reset();
-    }
-    const auto file = FindChime(fileName, folders_, [](const std::filesystem::path& candidate) {
-        std::error_code error;
-        return std::filesystem::is_regular_file(candidate, error);
+    Silence();
+    // A file that is there but cannot be played gives way to the next place.
+    std::optional<WaveSound> sound;
+    FindChime(fileName, folders_, [&sound](const std::filesystem::path& candidate) {
+        sound = ReadWaveFile(candidate);
+        return sound.has_value();
     });
-    if (!file) {
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (!sound || device.isNull()) {
         return;
     }
-    // A fresh effect for every chime: an effect restarted while still playing
-    // can lose its end of play.
-    effect_ = std::make_unique<QSoundEffect>();
-    effect_->setSource(QUrl::fromLocalFile(QString::fromStdString(file->string())));
-    effect_->play();  // a file still loading plays once it is ready
+    frames_ = QByteArray(reinterpret_cast<const char*>(sound->frames.data()),
+                         static_cast<qsizetype>(sound->frames.size()));
+    source_.setBuffer(&frames_);
+    source_.open(QIODevice::ReadOnly);
+    sink_ = std::make_unique<QAudioSink>(device, FormatOf(*sound));
+    sink_->start(&source_);
+    // When the sink has handed over its last data, the sound server still
+    // holds the end of the chime; stopping the sink then would cut it off.
+    // The stream stays open until the next chime, or until the chime and
+    // all the server may buffer are surely heard.
+    constexpr auto kServerBuffer = std::chrono::seconds(3);
+    release_.start(std::chrono::duration_cast<std::chrono::milliseconds>(
+                       std::chrono::duration<double>(sound->Seconds())) +
+                   kServerBuffer);
 }
 
 }  // namespace sound

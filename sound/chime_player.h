@@ -1,11 +1,12 @@
 #pragma once
 
+#include <QAudioSink>
+#include <QBuffer>
+#include <QTimer>
 #include <filesystem>
 #include <memory>
 #include <string_view>
 #include <vector>
-
-class QSoundEffect;
 
 namespace sound {
 
@@ -22,7 +23,8 @@ public:
     virtual void Play(std::string_view fileName) = 0;
 };
 
-// The chime player on Qt's sound effects, looking in the given folders.
+// The chime player on a Qt audio sink, looking in the given folders for the
+// first wave file it can play.
 class QtChimePlayer final : public ChimePlayer {
 public:
     explicit QtChimePlayer(std::vector<std::filesystem::path> folders);
@@ -33,8 +35,13 @@ public:
     void Play(std::string_view fileName) override;
 
 private:
+    void Silence();
+
     std::vector<std::filesystem::path> folders_;
-    std::unique_ptr<QSoundEffect> effect_;
+    QByteArray frames_;
+    QBuffer source_;
+    std::unique_ptr<QAudioSink> sink_;
+    QTimer release_;
 };
 
 }  // namespace sound

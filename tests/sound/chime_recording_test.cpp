@@ -2,7 +2,8 @@
 // records its monitor: what a user would hear, without a sound card.
 #include <gtest/gtest.h>
 
-#include <QApplication>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -10,38 +11,87 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <numbers>
 #include <vector>
 
-#include "app/program_windows.h"
 #include "sound/chime_lookup.h"
 #include "sound/chime_player.h"
-#include "widgets/fakes.h"
+#include "sound/wave_file.h"
 
 namespace {
 
 constexpr int kRate = 44100;
+constexpr int kLoud = 1000;  // of 32767: about -30 dB
 
-// Pitch from the rate of zero crossings, over a stretch of one note.
-double Pitch(const std::vector<std::int16_t>& samples, std::size_t from, std::size_t to) {
-    int crossings = 0;
-    for (std::size_t i = from + 1; i < to; ++i) {
-        crossings += (samples[i - 1] < 0) != (samples[i] < 0);
+struct Span {
+    double start;  // seconds
+    double end;
+};
+
+// Stretches of sound parted by at least a tenth of a second of silence.
+std::vector<Span> Sounding(const std::vector<std::int16_t>& samples) {
+    std::vector<Span> spans;
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        if (std::abs(samples[i]) <= kLoud) {
+            continue;
+        }
+        const double at = static_cast<double>(i) / kRate;
+        if (spans.empty() || at - spans.back().end > 0.1) {
+            spans.push_back({at, at});
+        }
+        spans.back().end = at;
     }
-    return crossings / 2.0 * kRate / static_cast<double>(to - from);
+    return spans;
 }
 
-// Start of each sound that follows a tenth of a second of silence.
-std::vector<std::size_t> Onsets(const std::vector<std::int16_t>& samples) {
-    std::vector<std::size_t> onsets;
-    std::size_t quiet = kRate;
-    for (std::size_t i = 0; i < samples.size(); ++i) {
-        const bool loud = std::abs(samples[i]) > 1000;
-        if (loud && quiet >= kRate / 10) {
-            onsets.push_back(i);
+// How long a file sounds by the same measure, from its first loud sample to
+// its last (16-bit files only, as the project's chimes are).
+double SoundingSeconds(const std::filesystem::path& file) {
+    const std::optional<sound::WaveSound> wave = sound::ReadWaveFile(file);
+    std::vector<std::int16_t> samples(wave->frames.size() / 2);
+    std::memcpy(samples.data(), wave->frames.data(), samples.size() * 2);
+    const std::vector<Span> spans = Sounding(samples);
+    return (spans.back().end - spans.front().start) * kRate / wave->sampleRate;
+}
+
+// A 440 Hz tone of 0.6 s, 48 kHz stereo with 24-bit samples: a wave file
+// unlike the project's own.
+void WriteTone(const std::filesystem::path& file) {
+    constexpr int kToneRate = 48000;
+    constexpr int kFrames = kToneRate * 6 / 10;
+    std::ofstream out(file, std::ios::binary);
+    const auto put = [&](std::uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i) {
+            out.put(static_cast<char>((value >> (8 * i)) & 0xFFU));
         }
-        quiet = loud ? 0 : quiet + 1;
+    };
+    out << "RIFF";
+    put(36 + kFrames * 6, 4);
+    out << "WAVEfmt ";
+    put(16, 4), put(1, 2), put(2, 2), put(kToneRate, 4), put(kToneRate * 6, 4), put(6, 2);
+    put(24, 2);
+    out << "data";
+    put(kFrames * 6, 4);
+    for (int i = 0; i < kFrames; ++i) {
+        const double t = static_cast<double>(i) / kToneRate;
+        const auto sample = static_cast<std::int32_t>(
+            std::lround(0.4 * 8388607 * std::sin(2 * std::numbers::pi * 440 * t)));
+        put(static_cast<std::uint32_t>(sample), 3);
+        put(static_cast<std::uint32_t>(sample), 3);
     }
-    return onsets;
+}
+
+// Pitch from the rate of zero crossings.
+double Pitch(const std::vector<std::int16_t>& samples, double from, double to) {
+    const auto first = static_cast<std::size_t>(from * kRate);
+    const auto last = static_cast<std::size_t>(to * kRate);
+    int crossings = 0;
+    for (std::size_t i = first + 1; i < last; ++i) {
+        crossings += (samples[i - 1] < 0) != (samples[i] < 0);
+    }
+    return crossings / 2.0 / (to - from);
 }
 
 class ChimeRecording : public ::testing::Test {
@@ -90,45 +140,53 @@ protected:
     QProcess recorder;
 };
 
-TEST_F(ChimeRecording, QuitAndHelpSoundTheirOwnChimes) {
-    widget_tests::Outside outside;
-    // The chimes lie beside the program, as in a build tree.
-    sound::QtChimePlayer chimes(sound::ChimeFolders(CHIME_FOLDER));
-    app::ProgramWindows windows(outside, outside, outside, outside, chimes);
-    windows.ShowMainWindow();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return outside.asked == 2; }));
-    outside.yesNo = {main_window::Answer::No};
-    const auto click = [&](const char* button) {
-        widget_tests::Child<QPushButton>(windows.MainWindow(), button)->click();
-    };
-    click("quitButton");  // answered No at once
-    QTest::qWait(2000);
-    click("helpButton");
-    QTest::qWait(1500);
-    const std::vector<std::int16_t> samples = Recorded();
+// Both chimes, and a third wave file in the current folder, sound to their
+// ends; a chime that cannot be played gives way to the one beside the
+// program; a new chime cuts off the one still sounding, from its start.
+TEST_F(ChimeRecording, ChimesSoundToTheirEndUnlessTheNextCutsThemOff) {
+    const std::filesystem::path beside(CHIME_FOLDER);
+    QTemporaryDir current;
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(current.path().toStdString());
+    sound::QtChimePlayer player(sound::ChimeFolders(beside));
 
-    const std::vector<std::size_t> onsets = Onsets(samples);
-    ASSERT_EQ(onsets.size(), 2U) << "two chimes, each followed by silence";
-    const auto at = [](std::size_t onset, double seconds) {
-        return onset + static_cast<std::size_t>(seconds * kRate);
-    };
-    ASSERT_GE(samples.size(), at(onsets[1], 0.6));
-    // The closing chime starts lower than the help chime's first, high note,
-    // and the help chime falls to a lower second note.
-    const double quitFirst = Pitch(samples, at(onsets[0], 0.02), at(onsets[0], 0.2));
-    const double helpFirst = Pitch(samples, at(onsets[1], 0.02), at(onsets[1], 0.25));
-    const double helpSecond = Pitch(samples, at(onsets[1], 0.4), at(onsets[1], 0.6));
-    EXPECT_NEAR(quitFirst, 784.0, 20.0);
-    EXPECT_NEAR(helpFirst, 1318.5, 20.0);
-    EXPECT_NEAR(helpSecond, 1046.5, 20.0);
-    delete windows.HelpWindow();
+    player.Play(sound::kClosingChime);
+    QTest::qWait(2500);
+    player.Play(sound::kDoorChime);
+    QTest::qWait(2000);
+    WriteTone("pinpon.wav");
+    std::ofstream("endpinpon.wav") << "not a wave file";
+    player.Play(sound::kDoorChime);
+    QTest::qWait(1500);
+    QElapsedTimer between;
+    player.Play(sound::kClosingChime);
+    between.start();
+    QTest::qWait(400);
+    player.Play(sound::kDoorChime);
+    const double cutAfter = static_cast<double>(between.nsecsElapsed()) / 1e9;
+    QTest::qWait(1500);
+    std::filesystem::current_path(previous);
+
+    const std::vector<std::int16_t> samples = Recorded();
+    const std::vector<Span> spans = Sounding(samples);
+    ASSERT_EQ(spans.size(), 4U) << "four chimes, the last two without a pause";
+    const double closing = SoundingSeconds(beside / "endpinpon.wav");
+    const double door = SoundingSeconds(beside / "pinpon.wav");
+    const double tone = 0.6;
+    EXPECT_NEAR(spans[0].end - spans[0].start, closing, 0.03) << "endpinpon.wav";
+    EXPECT_NEAR(spans[1].end - spans[1].start, door, 0.03) << "pinpon.wav";
+    EXPECT_NEAR(spans[2].end - spans[2].start, tone, 0.03) << "a 48 kHz 24-bit stereo file";
+    EXPECT_NEAR(spans[3].end - spans[3].start, cutAfter + tone, 0.03) << "cut off by the next";
+    EXPECT_NEAR(Pitch(samples, spans[0].start + 0.02, spans[0].start + 0.2), 784.0, 20.0);
+    EXPECT_NEAR(Pitch(samples, spans[1].start + 0.02, spans[1].start + 0.25), 1318.5, 20.0);
+    // After the cut only the tone sounds, without the closing chime under it.
+    EXPECT_NEAR(Pitch(samples, spans[3].end - 0.5, spans[3].end - 0.05), 440.0, 5.0);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
+    QCoreApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
