@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QRect>
+#include <Qt>
 
 namespace controls {
 
@@ -9,6 +10,12 @@ namespace controls {
 // screen's logical dpi scales that.
 int Twips(int twips);
 QRect TwipsRect(int left, int top, int width, int height);
+
+// The title bar of both windows: the window menu, minimise and close, but no
+// maximise, since the controls keep their places however large the window.
+inline constexpr Qt::WindowFlags kWindowFlags =
+    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
 
 // The Japanese proportional Gothic face at a size given in pixels at 96 dpi.
 QFont GothicFont(int pixelsAt96Dpi, bool bold);

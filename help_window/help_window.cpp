@@ -26,7 +26,7 @@ constexpr int kBorder = 30;
 }  // namespace
 
 HelpWindow::HelpWindow(std::function<void()> showMainWindow)
-    : QWidget(nullptr, Qt::Window),
+    : QWidget(nullptr, controls::kWindowFlags),
       closeButton_(new QPushButton(QStringLiteral("閉じる"), this)),
       textArea_(new controls::PictureArea(this, kTextAreaWidth - 2 * kBorder,
                                           kTextAreaHeight - 2 * kBorder)),
@@ -61,6 +61,7 @@ HelpWindow::HelpWindow(std::function<void()> showMainWindow)
     textArea_->setGeometry(TwipsRect(120, 480, kTextAreaWidth, kTextAreaHeight));
     // The rule runs from (120, 360) to (9120, 360), both ends included.
     rule_->setGeometry(Twips(120), Twips(360), Twips(9120) - Twips(120) + 1, 1);
+    rule_->lower();  // a line drawn on the window, under the close button's lower edge
 
     setTabOrder(closeButton_, textArea_);
     closeButton_->setFocus();

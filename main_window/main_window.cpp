@@ -102,9 +102,7 @@ QLabel* MakeValue(QWidget* parent, const char* name) {
 }  // namespace
 
 MainWindow::MainWindow(MainWindowServices services)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                           Qt::WindowCloseButtonHint),
+    : QWidget(nullptr, controls::kWindowFlags),
       startButton_(
           MakeButton(this, "startButton", "実験開始", "実験を行い、度数分布のグラフを描きます")),
       quitButton_(MakeButton(this, "quitButton", "終了", "プログラムを終了します")),
@@ -143,6 +141,7 @@ MainWindow::MainWindow(MainWindowServices services)
     ClearOutcome();
 
     PlaceControls();
+    rule_->lower();  // a line drawn on the window, under the buttons' lower edges
     FitLabelRow(*graph_);
 
     setTabOrder(startButton_, quitButton_);

@@ -45,6 +45,27 @@ inline QRect InkBounds(const QImage& image, QRect area, QRgb back) {
     return ink;
 }
 
+// Pixels of a control's lowest row that the window shows otherwise than the
+// control paints them itself: whatever lies over the control's edge. Where the
+// control paints nothing, as at rounded corners, anything may show.
+inline int CoveredLowerEdge(QWidget* window, QWidget* control) {
+    const QImage shot = window->grab().toImage();
+    const auto dpr = static_cast<int>(shot.devicePixelRatio());
+    QImage own(control->size() * dpr, QImage::Format_ARGB32_Premultiplied);
+    own.setDevicePixelRatio(dpr);
+    own.fill(Qt::transparent);
+    control->render(&own, QPoint(), QRegion(), QWidget::DrawChildren);
+    const QPoint at = control->pos() * dpr;
+    int covered = 0;
+    for (int y = own.height() - dpr; y < own.height(); ++y) {
+        for (int x = 0; x < own.width(); ++x) {
+            const QRgb painted = own.pixel(x, y);
+            covered += qAlpha(painted) == 255 && shot.pixel(at.x() + x, at.y() + y) != painted;
+        }
+    }
+    return covered;
+}
+
 // Everything outside the main window, scripted and written down in one log:
 // boxes, chimes and the way to the help window. The re-seed before every trial
 // is the one moment a test can look at the window in a run.

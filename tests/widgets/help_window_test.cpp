@@ -39,6 +39,8 @@ TEST_F(HelpWindowTest, PrintsFromTheTopLeftWithoutWrapping) {
         GTEST_SKIP() << "pixel sizes are given for 96 dpi";
     }
     EXPECT_EQ(help.geometry(), QRect(206, 136, 617, 496));
+    EXPECT_FALSE(help.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(CoveredLowerEdge(&help, Child(&help, "closeButton")), 0);
     EXPECT_EQ(text.size(), QSize(597, 453) * dpr);  // inside the 2-pixel sunken border
     EXPECT_EQ(QFontInfo(area->font()).family(), QStringLiteral("IPAPGothic"));
 
