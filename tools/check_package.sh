@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the Debian package from a built tree into a folder of its own, unpacks
-# it and checks it as a desktop would read it: the menu entry's program and
-# icons, the chimes where the program looks for them, and the packages it needs.
+# it and checks it as a desktop would read it: the AppStream metainfo and the
+# menu entry it names, the entry's program and icons, the chimes where the
+# program looks for them, and the packages it needs.
 #   check_package.sh <cpack> <build folder> <scratch folder>
 set -euo pipefail
 cpack=$1 build=$2 scratch=$3
@@ -21,7 +22,11 @@ fault() {
     faults=$((faults + 1))
 }
 
-entry=$root/usr/share/applications/pernam3.desktop
+# A software centre finds the menu entry through the metainfo's launchable.
+metainfo=$(echo "$root"/usr/share/metainfo/*.metainfo.xml)
+report=$(appstreamcli validate --no-net "$metainfo" 2>&1) || fault "$report"
+launchable=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' "$metainfo")
+entry=$root/usr/share/applications/${launchable:-none}
 report=$(desktop-file-validate "$entry" 2>&1) || true
 [[ -z $report ]] || fault "$report"
 program=$root/usr/bin/$(sed -n 's/^Exec=//p' "$entry")
