@@ -37,6 +37,8 @@ void ShowFault(const char* message) {
 int main(int argc, char* argv[]) {
     defaultMessageHandler = qInstallMessageHandler(&QuietAboutSound);
     QApplication application(argc, argv);
+    // Without it a Wayland desktop would look for a menu entry named pernam3.
+    QApplication::setDesktopFileName(QStringLiteral(PERNAM_APP_ID));
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(main_window::DrawCoinIcon(32))));
     engine::SetFaultHook(&ShowFault);
 

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Makes the Debian package from a built tree into a folder of its own, unpacks
-# it and checks it as a desktop would read it: the menu entry's program and
-# icons, the chimes where the program looks for them, and the packages it needs.
+# it and checks it as a desktop would read it: the AppStream metainfo and the
+# menu entry it names, the entry's program and icons, the chimes where the
+# program looks for them, and the packages it needs. lintian and appstreamcli
+# have the last word: any error or warning fails.
 #   check_package.sh <cpack> <build folder> <scratch folder>
 set -euo pipefail
 cpack=$1 build=$2 scratch=$3
@@ -21,7 +23,11 @@ fault() {
     faults=$((faults + 1))
 }
 
-entry=$root/usr/share/applications/pernam3.desktop
+# A software centre finds the menu entry through the metainfo's launchable.
+metainfo=$(echo "$root"/usr/share/metainfo/*.metainfo.xml)
+report=$(appstreamcli validate --no-net "$metainfo" 2>&1) || fault "$report"
+launchable=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' "$metainfo")
+entry=$root/usr/share/applications/${launchable:-none}
 report=$(desktop-file-validate "$entry" 2>&1) || true
 [[ -z $report ]] || fault "$report"
 program=$root/usr/bin/$(sed -n 's/^Exec=//p' "$entry")
@@ -58,6 +64,20 @@ done
 
 if ldd "$program" | grep "not found"; then
     fault "the program needs libraries that are not there"
+fi
+
+# The newest entries of the changelog and the metainfo are this version.
+version=$(dpkg-deb -f "$deb" Version)
+logged=$(zcat "$root/usr/share/doc/pernam3/changelog.gz" | sed -n '1s/^pernam3 (\([^)]*\)).*/\1/p')
+[[ $logged == "$version" ]] || fault "the changelog's newest entry is '$logged', the package $version"
+released=$(sed -n 's:.*<release version="\([^"]*\)".*:\1:p' "$metainfo" | head -n 1)
+[[ $released == "$version" ]] || fault "the metainfo's newest release is '$released', the package $version"
+
+if ! lintian --fail-on none "$deb" >"$scratch/lintian.log" 2>&1; then
+    cat "$scratch/lintian.log"
+    fault "lintian could not check the package"
+elif grep -E '^[EW]: ' "$scratch/lintian.log"; then
+    fault "lintian found errors or warnings"
 fi
 
 ((faults == 0)) && echo "$(basename "$deb"): every check passed"

@@ -11,7 +11,7 @@ packages=(
     fonts-ipafont-gothic fontconfig
     clang-format clang-tidy
     clang-14 libclang-rt-14-dev
-    desktop-file-utils dpkg-dev
+    desktop-file-utils dpkg-dev lintian appstream
 )
 
 # The chime test runs a private sound server. A desktop that already has
