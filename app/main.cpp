@@ -1,9 +1,12 @@
 #include <QApplication>
+#include <QFontDatabase>
 #include <QIcon>
 #include <QMessageBox>
 #include <QPixmap>
+#include <cstdio>
 
 #include "app/program_windows.h"
+#include "controls/window_metrics.h"
 #include "engine/fault.h"
 #include "engine/system_clock.h"
 #include "engine/uniform_generator.h"
@@ -41,6 +44,11 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral(PERNAM_APP_ID));
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(main_window::DrawCoinIcon(32))));
     engine::SetFaultHook(&ShowFault);
+    // Without a Japanese face every text shows as boxes; say why, and go on.
+    if (const QString notice = controls::MissingFaceNotice(QFontDatabase::families());
+        !notice.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(notice));
+    }
 
     main_window::ModalBoxes dialogs;
     main_window::ProcessExit exit;

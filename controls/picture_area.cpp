@@ -4,8 +4,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QString>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <algorithm>
 #include <cmath>
 
@@ -57,13 +55,13 @@ void PictureArea::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     // Logical target, device-sized source: one image pixel per device pixel.
     painter.drawImage(QRectF(contentsRect()), image_, QRectF(image_.rect()));
-    // The area takes the keyboard focus, so it shows it, just inside the border.
+    // The area takes the keyboard focus, so it shows it: a frame of one
+    // pixel just inside the border. The style's focus rectangle would tint
+    // the whole drawing.
     if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = contentsRect();
-        focus.backgroundColor = palette().color(QPalette::Window);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 1.0));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(contentsRect()).adjusted(0.5, 0.5, -0.5, -0.5));
     }
 }
 

@@ -8,6 +8,12 @@
 namespace controls {
 namespace {
 
+// The classroom machines' own face first; IPAPGothic has the same metrics
+// family and comes from Debian's fonts-ipafont-gothic.
+QStringList GothicFamilies() {
+    return {QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic")};
+}
+
 double DpiScale() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen == nullptr ? 1.0 : screen->logicalDotsPerInchX() / 96.0;
@@ -29,15 +35,25 @@ QRect TwipsRect(int left, int top, int width, int height) {
 
 QFont GothicFont(int pixelsAt96Dpi, bool bold) {
     QFont font;
-    // The classroom machines' own face first; IPAPGothic has the same metrics
-    // family and comes from Debian's fonts-ipafont-gothic.
-    font.setFamilies(QStringList{QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic")});
+    font.setFamilies(GothicFamilies());
     font.setPixelSize(static_cast<int>(std::lround(pixelsAt96Dpi * DpiScale())));
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
     font.setItalic(false);
     font.setUnderline(false);
     font.setStrikeOut(false);
     return font;
+}
+
+QString MissingFaceNotice(const QStringList& installedFamilies) {
+    for (const QString& family : GothicFamilies()) {
+        if (installedFamilies.contains(family, Qt::CaseInsensitive)) {
+            return {};
+        }
+    }
+    return QStringLiteral(
+               "pernam3: no Japanese face (%1) is installed, so the texts show as "
+               "boxes; the package fonts-ipafont-gothic provides one.")
+        .arg(GothicFamilies().join(QStringLiteral(" or ")));
 }
 
 }  // namespace controls

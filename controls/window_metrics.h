@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QRect>
+#include <QStringList>
 #include <Qt>
 
 namespace controls {
@@ -19,5 +20,9 @@ inline constexpr Qt::WindowFlags kWindowFlags =
 
 // The Japanese proportional Gothic face at a size given in pixels at 96 dpi.
 QFont GothicFont(int pixelsAt96Dpi, bool bold);
+
+// One line saying which face is missing and where to get one, when none of
+// the faces GothicFont asks for is among the installed families; else empty.
+QString MissingFaceNotice(const QStringList& installedFamilies);
 
 }  // namespace controls

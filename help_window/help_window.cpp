@@ -1,10 +1,13 @@
 #include "help_window/help_window.h"
 
+#include <QFontMetricsF>
 #include <QPushButton>
 #include <QStringList>
+#include <cmath>
 #include <utility>
 
 #include "controls/horizontal_rule.h"
+#include "controls/on_screen.h"
 #include "controls/picture_area.h"
 #include "controls/utf8.h"
 #include "controls/window_lifecycle.h"
@@ -22,6 +25,41 @@ using controls::TwipsRect;
 constexpr int kTextAreaWidth = 9015;
 constexpr int kTextAreaHeight = 6855;
 constexpr int kBorder = 30;
+// Room left after the widest line, in pixels.
+constexpr double kRightMargin = 4.0;
+
+// The lines were broken by hand to fit the area in the face the windows were
+// laid out for. The stand-in face is a little wider and would cut the longest
+// lines off mid-word, so its characters are drawn a fraction of a pixel
+// closer, found from the face's own widths at the device's size, until the
+// widest line ends inside the area. A face that fits keeps its spacing.
+void FitHelpText(controls::PictureArea& area) {
+    const qreal ratio = area.devicePixelRatioF();
+    QFont device = area.font();
+    device.setPixelSize(static_cast<int>(std::lround(device.pixelSize() * ratio)));
+    const double room = (area.contentsRect().width() - kRightMargin) * ratio;
+    double spacing = 0.0;  // device pixels after each character
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        device.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
+        const QFontMetricsF metrics(device);
+        double widest = 0.0;
+        qsizetype characters = 1;
+        for (const std::string_view line : kHelpText) {
+            const QString text = controls::ToQString(line);
+            if (metrics.horizontalAdvance(text) > widest) {
+                widest = metrics.horizontalAdvance(text);
+                characters = text.size();
+            }
+        }
+        if (widest <= room) {
+            break;
+        }
+        spacing -= (widest - room) / static_cast<double>(characters);
+    }
+    QFont fitted = area.font();
+    fitted.setLetterSpacing(QFont::AbsoluteSpacing, spacing / ratio);
+    area.setFont(fitted);
+}
 
 }  // namespace
 
@@ -59,6 +97,7 @@ HelpWindow::HelpWindow(std::function<void()> showMainWindow)
     setGeometry(TwipsRect(3090, 2040, 9255, 7440));
     closeButton_->setGeometry(TwipsRect(8400, 0, 735, 375));
     textArea_->setGeometry(TwipsRect(120, 480, kTextAreaWidth, kTextAreaHeight));
+    FitHelpText(*textArea_);
     // The rule runs from (120, 360) to (9120, 360), both ends included.
     rule_->setGeometry(Twips(120), Twips(360), Twips(9120) - Twips(120) + 1, 1);
     rule_->lower();  // a line drawn on the window, under the close button's lower edge
@@ -67,6 +106,7 @@ HelpWindow::HelpWindow(std::function<void()> showMainWindow)
     closeButton_->setFocus();
 
     connect(closeButton_, &QPushButton::clicked, this, &HelpWindow::Close);
+    new controls::KeepOnScreen(*this);
     new controls::FirstActivation(*this, [this] { PrintText(); });
 }
 

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "controls/horizontal_rule.h"
+#include "controls/on_screen.h"
 #include "controls/picture_area.h"
 #include "controls/utf8.h"
 #include "controls/window_lifecycle.h"
@@ -154,6 +155,7 @@ MainWindow::MainWindow(MainWindowServices services)
     connect(quitButton_, &QPushButton::clicked, this, &MainWindow::Quit);
     connect(initializeButton_, &QPushButton::clicked, this, &MainWindow::Initialize);
     connect(helpButton_, &QPushButton::clicked, this, &MainWindow::ShowHelp);
+    new controls::KeepOnScreen(*this);
     new controls::FirstActivation(*this, [this] { AskForCounts(); });
 }
 

@@ -1,10 +1,14 @@
 #include "main_window/modal_boxes.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 
@@ -14,7 +18,40 @@ namespace main_window {
 
 using controls::ToQString;
 
-YesNoBox::YesNoBox(const QString& prompt, const QString& title) {
+BoxManners::BoxManners(QDialog& box) : QObject(&box), box_(box) {
+    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowCloseButtonHint);
+    box.installEventFilter(this);
+    if (QWidget* owner = box.parentWidget()) {
+        owner->installEventFilter(this);
+    }
+}
+
+bool BoxManners::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (watched == &box_ && type == QEvent::Show) {
+        // The mouse goes through the buttons to the box behind them, which
+        // neither answers nor takes the keyboard focus from the edit field.
+        const QList<QAbstractButton*> buttons = box_.findChildren<QAbstractButton*>();
+        for (QAbstractButton* button : buttons) {
+            button->setAttribute(Qt::WA_TransparentForMouseEvents, true);
+        }
+        QTimer::singleShot(QApplication::doubleClickInterval(), this, [buttons] {
+            for (QAbstractButton* button : buttons) {
+                button->setAttribute(Qt::WA_TransparentForMouseEvents, false);
+            }
+        });
+    } else if (watched == box_.parentWidget() && type == QEvent::WindowActivate &&
+               box_.isVisible() && box_.isMinimized()) {
+        box_.showNormal();
+        box_.raise();
+        box_.activateWindow();
+    }
+    return false;
+}
+
+YesNoBox::YesNoBox(const QString& prompt, const QString& title)
+    : QMessageBox(QApplication::activeWindow()) {
     setWindowTitle(title);
     setText(prompt);
     setIcon(QMessageBox::NoIcon);
@@ -37,7 +74,8 @@ void YesNoBox::closeEvent(QCloseEvent* event) {
     event->ignore();
 }
 
-InputBox::InputBox(const QString& prompt, const QString& title, const QString& defaultText) {
+InputBox::InputBox(const QString& prompt, const QString& title, const QString& defaultText)
+    : QInputDialog(QApplication::activeWindow()) {
     setWindowTitle(title);
     setLabelText(prompt);
     setInputMode(QInputDialog::TextInput);
@@ -45,6 +83,12 @@ InputBox::InputBox(const QString& prompt, const QString& title, const QString& d
     setOkButtonText(QStringLiteral("OK"));
     setCancelButtonText(QStringLiteral("キャンセル"));
     setWindowModality(Qt::ApplicationModal);
+    // A box of fixed size, known before it is mapped: window managers that
+    // keep a maximise button for any window that can be resized (openbox
+    // among them) then leave it off.
+    if (layout() != nullptr) {
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
+    }
 }
 
 void InputBox::showEvent(QShowEvent* event) {

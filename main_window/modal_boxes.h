@@ -7,6 +7,23 @@
 
 namespace main_window {
 
+// What both boxes do besides asking: they are dialogs of the window that asks
+// (a title and a close box, nothing to minimise or maximise), they come back
+// in front if a window manager minimised them anyway and that window is
+// activated, and for a double-click interval after they appear their buttons
+// ignore the mouse, so that the second click of a double-click meant for the
+// box before cannot answer them unseen. Keys work at once.
+class BoxManners final : public QObject {
+public:
+    explicit BoxManners(QDialog& box);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QDialog& box_;
+};
+
 // A yes/no box whose only ways out are its two buttons: Escape and the close
 // box do nothing (Qt's own box would take them as No).
 class YesNoBox : public QMessageBox {
@@ -21,6 +38,7 @@ protected:
 
 private:
     QPushButton* yes_;
+    BoxManners manners_{*this};
 };
 
 // An input box with its default text selected, OK and Cancel, placed
@@ -32,6 +50,9 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    BoxManners manners_{*this};
 };
 
 // The modal boxes on Qt, application-modal so no window of the program takes

@@ -95,20 +95,21 @@ TEST_F(GraphPixels, BarsAxesGridAndTextsStandWhereTheCountsPutThem) {
     }
 
     // Texts hang from the current point: the label row one text line under
-    // the axis, a caption at the top.
+    // the axis, a caption at the top. (Inside the focus frame the run leaves.)
     const int line = Graph()->font().pixelSize() * pen;
+    const QRect inside = area.adjusted(pen, pen, -pen, -pen);
     const QRect row =
-        InkBounds(shot, QRect(QPoint(area.left(), Y(285) + pen), area.bottomRight()), back);
+        InkBounds(shot, QRect(QPoint(inside.left(), Y(285) + pen), inside.bottomRight()), back);
     EXPECT_GE(row.top(), Y(280) + line);
     EXPECT_LT(row.top(), Y(280) + line + line / 2);
     const QRect caption =
-        InkBounds(shot, QRect(QPoint(X(4) + pen, area.top()), QPoint(X(60), Y(20))), back);
+        InkBounds(shot, QRect(QPoint(X(4) + pen, inside.top()), QPoint(X(60), Y(20))), back);
     EXPECT_GE(caption.left(), X(5));
     EXPECT_GE(caption.top(), Y(7));
     EXPECT_LT(caption.top(), Y(7) + line / 2);
     // Each of the twelve numbers stands centred within 2 units of its tick.
     std::vector<std::pair<int, int>> numbers;  // first and last column with ink
-    for (int column = area.left(); column <= area.right(); ++column) {
+    for (int column = inside.left(); column <= inside.right(); ++column) {
         if (CountPixels(shot, QRect(column, Y(280) + line, 1, line), back) == line) {
             continue;
         }

@@ -3,6 +3,7 @@
 #include <QFontInfo>
 #include <QScreen>
 
+#include "help_window/help_text.h"
 #include "help_window/help_window.h"
 #include "widgets/fakes.h"
 
@@ -49,14 +50,29 @@ TEST_F(HelpWindowTest, PrintsFromTheTopLeftWithoutWrapping) {
         EXPECT_EQ(Ink(Line(n)) > 0, n != 1 && n != 12 && n != 21) << "line " << n;
     }
     EXPECT_EQ(Ink(QRect(0, Line(30).top() + 2 * dpr, text.width(), text.height())), 0);
-    // Indents are full-width spaces; the long line 11 is cut off at the edge.
+    // Indents are full-width spaces.
     EXPECT_EQ(Ink(QRect(0, Line(11).top(), 7 * 15 * dpr, Line(11).height())), 0);
-    EXPECT_GT(Ink(QRect(text.width() - 20 * dpr, Line(11).top(), 20 * dpr, Line(11).height())), 0);
 
     // The heading "　【問　　題】" stands one full-width space in, on line 2.
     const QRect heading = InkBounds(text, Line(2), qRgb(255, 255, 255));
     EXPECT_GE(heading.left(), 15 * dpr);
     EXPECT_LT(heading.left(), 30 * dpr);
+}
+
+// Every line ends at least 4 pixels inside the area with its last character
+// whole: its ink is what the same line leaves in an area with room to spare.
+TEST_F(HelpWindowTest, EveryLineEndsInsideTheAreaWhole) {
+    controls::PictureArea wide(nullptr, 8955, 6795);
+    wide.resize(area->width() * 2, area->height());
+    wide.setFont(area->font());
+    wide.setPalette(area->palette());
+    help_window::PrintHelpText(wide);
+    for (int n = 1; n <= 29; ++n) {
+        const QRect ink = InkBounds(text, Line(n), qRgb(255, 255, 255));
+        const QRect band(0, Line(n).top(), wide.Image().width(), Line(n).height());
+        EXPECT_EQ(ink, InkBounds(wide.Image(), band, qRgb(255, 255, 255))) << "line " << n;
+        EXPECT_LT(ink.right(), text.width() - 4 * dpr) << "line " << n;
+    }
 }
 
 // A screen reader gets the text itself; Enter on the focused close button

@@ -85,7 +85,8 @@ TEST_F(ShownWindow, RunShowsTheMeanAndHoldsTheButtonsMeanwhile) {
               QStringLiteral("度数分布のグラフ　実験回数 100回　不足枚数の平均 -35.0"));
 }
 
-// Tab order start, quit, initialize, graph, help; the focus shows on each;
+// Tab order start, quit, initialize, graph, help; the focus shows on each,
+// on the graph area as a frame just inside its border and nothing more;
 // Enter and Space press the focused button.
 TEST_F(ShownWindow, KeysMoveAndShowTheFocusAndPressButtons) {
     for (const char* name : {"quitButton", "initializeButton", "graph", "helpButton"}) {
@@ -93,7 +94,14 @@ TEST_F(ShownWindow, KeysMoveAndShowTheFocusAndPressButtons) {
         const QImage unfocused = control->grab().toImage();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         ASSERT_EQ(QApplication::focusWidget(), control);
-        EXPECT_NE(control->grab().toImage(), unfocused) << name;
+        const QImage focused = control->grab().toImage();
+        EXPECT_NE(focused, unfocused) << name;
+        if (control == Graph()) {
+            const auto dpr = static_cast<int>(focused.devicePixelRatio());
+            const QRect inner = Graph()->contentsRect().adjusted(1, 1, -1, -1);
+            const QRect within(inner.topLeft() * dpr, inner.size() * dpr);
+            EXPECT_EQ(focused.copy(within), unfocused.copy(within));
+        }
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QTest::keyClick(Button("startButton"), Qt::Key_Return);

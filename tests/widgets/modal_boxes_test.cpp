@@ -59,3 +59,38 @@ TEST(ModalBoxes, InputBoxGivesTheTextOnlyOnOk) {
 }
 
 }  // namespace widget_tests
+
+namespace widget_tests {
+
+// A box is a dialog of the window that asked: title and close box only; a
+// box minimised anyway comes back when that window is activated; for a
+// double-click interval after it appears, clicks on its buttons are ignored
+// while keys work at once.
+TEST(ModalBoxes, StayWithTheirWindowAndIgnoreAnEarlySecondClick) {
+    QWidget owner;
+    owner.show();
+    owner.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&owner));
+    WhenModal<QInputDialog>([&owner](QInputDialog* box) {
+        EXPECT_EQ(box->parentWidget(), &owner);
+        EXPECT_EQ(
+            box->windowFlags() & (Qt::WindowMinMaxButtonsHint | Qt::WindowContextHelpButtonHint),
+            Qt::WindowFlags());
+        auto* ok = box->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+        // The second click of a double-click, through the window as a user's
+        // click comes, onto the button.
+        QTest::mouseClick(box->windowHandle(), Qt::LeftButton, {},
+                          ok->mapTo(box, ok->rect().center()));
+        EXPECT_NE(QApplication::focusWidget(), ok);
+        EXPECT_TRUE(box->isVisible());
+        box->showMinimized();
+        owner.activateWindow();
+        EXPECT_TRUE(QTest::qWaitFor([box] { return !box->isMinimized(); }));
+        QTest::keyClick(box, Qt::Key_Return);
+        EXPECT_FALSE(box->isVisible());
+    });
+    main_window::ModalBoxes boxes;
+    EXPECT_EQ(boxes.AskText("人数は？", "設定", "100"), "100");
+}
+
+}  // namespace widget_tests
