@@ -13,13 +13,16 @@ namespace {
 
 // Draws of a prime count, so trials do not line up with the script, squeezed
 // into [low, low + width); the halfway point and the draw just below it come
-// first.
+// first, and again as the ninth and tenth, where a trial of ten customers
+// walks them one at a time rather than eight at once.
 std::vector<float> Script(float low, float width) {
     engine::UniformGenerator generator(12345);
-    std::vector<float> draws = {0.5F, 0.49999997F};
+    std::vector<float> draws;
     while (draws.size() < 7919) {
         draws.push_back(low + width * generator.Draw());
     }
+    draws[0] = draws[8] = 0.5F;
+    draws[1] = draws[9] = 0.49999997F;
     return draws;
 }
 

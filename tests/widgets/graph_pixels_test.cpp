@@ -94,6 +94,14 @@ TEST_F(GraphPixels, BarsAxesGridAndTextsStandWhereTheCountsPutThem) {
         EXPECT_EQ(Count(11, y, 127, y, kBlack), Size(11, y, 127, y) - bars) << "row " << y;
     }
 
+    // Between and under them, rows every ten counts from 10: a dash of one
+    // unit, a gap of one unit, and nothing just below the row.
+    for (int y = 270; y >= 30; y -= 10) {
+        EXPECT_EQ(shot.pixel(X(11.5), Y(y)), kBlack) << "row " << y;
+        EXPECT_EQ(shot.pixel(X(12.5), Y(y)), y % 50 == 30 ? kBlack : back) << "row " << y;
+        EXPECT_EQ(shot.pixel(X(11.5), Y(y) + pen), back) << "under row " << y;
+    }
+
     // Texts hang from the current point: the label row one text line under
     // the axis, a caption at the top. (Inside the focus frame the run leaves.)
     const int line = Graph()->font().pixelSize() * pen;
