@@ -83,9 +83,9 @@ InputBox::InputBox(const QString& prompt, const QString& title, const QString& d
     setOkButtonText(QStringLiteral("OK"));
     setCancelButtonText(QStringLiteral("キャンセル"));
     setWindowModality(Qt::ApplicationModal);
-    // A box of fixed size, known before it is mapped: window managers that
-    // keep a maximise button for any window that can be resized (openbox
-    // among them) then leave it off.
+    // A box of fixed size, known before it is mapped, cannot be maximised even
+    // by a window manager that ignores the hints (openbox still draws the
+    // button, but it does nothing).
     if (layout() != nullptr) {
         layout()->setSizeConstraint(QLayout::SetFixedSize);
     }
