@@ -1,11 +1,14 @@
 // Writes the program's two chimes as plain 16-bit PCM wave files:
-//   make_chimes <folder>  ->  <folder>/pinpon.wav, <folder>/endpinpon.wav
+//   make_chimes <folder> [rate]  ->  <folder>/pinpon.wav, <folder>/endpinpon.wav
+// at 44100 frames per second unless told otherwise; the browser edition, which
+// carries them inside one page, takes a lower rate that still holds every partial.
 // They are made at build time so that no sound files live in the sources.
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <numbers>
 #include <string>
@@ -13,7 +16,7 @@
 
 namespace {
 
-constexpr int kRate = 44100;
+constexpr int kDefaultRate = 44100;
 
 struct Note {
     double start;      // seconds
@@ -23,8 +26,8 @@ struct Note {
 };
 
 // A struck bell: a few partials over a short attack and an exponential decay.
-std::vector<short> Render(const std::vector<Note>& notes, double length) {
-    const auto frames = static_cast<std::size_t>(length * kRate);
+std::vector<short> Render(const std::vector<Note>& notes, double length, int rate) {
+    const auto frames = static_cast<std::size_t>(length * rate);
     std::vector<double> mix(frames, 0.0);
     struct Partial {
         double multiple;
@@ -33,9 +36,9 @@ std::vector<short> Render(const std::vector<Note>& notes, double length) {
     constexpr std::array<Partial, 4> kPartials = {
         {{1.0, 1.0}, {2.0, 0.30}, {3.0, 0.12}, {4.2, 0.05}}};
     for (const Note& note : notes) {
-        const auto first = static_cast<std::size_t>(note.start * kRate);
+        const auto first = static_cast<std::size_t>(note.start * rate);
         for (std::size_t i = first; i < frames; ++i) {
-            const double t = static_cast<double>(i - first) / kRate;
+            const double t = static_cast<double>(i - first) / rate;
             const double attack = std::min(1.0, t / 0.004);
             const double envelope = note.loudness * attack * std::exp(-t / note.decay);
             double sample = 0.0;
@@ -48,7 +51,7 @@ std::vector<short> Render(const std::vector<Note>& notes, double length) {
         }
     }
     // A short fade keeps the end from clicking.
-    const std::size_t fade = kRate / 50;
+    const std::size_t fade = static_cast<std::size_t>(rate / 50);
     for (std::size_t i = 0; i < fade && i < frames; ++i) {
         mix[frames - 1 - i] *= static_cast<double>(i) / static_cast<double>(fade);
     }
@@ -67,19 +70,20 @@ void PutLittleEndian(std::ofstream& out, std::uint32_t value, int bytes) {
 
 // The canonical 44-byte RIFF header of 16-bit mono PCM, then the samples. So
 // small a format needs no library, and the build needs nothing beyond Qt.
-bool Write(const std::string& path, const std::vector<short>& samples) {
+bool Write(const std::string& path, const std::vector<short>& samples, int rate) {
     const auto dataBytes = static_cast<std::uint32_t>(samples.size() * 2);
     std::ofstream out(path, std::ios::binary);
     out.write("RIFF", 4);
     PutLittleEndian(out, 36 + dataBytes, 4);
     out.write("WAVEfmt ", 8);
-    PutLittleEndian(out, 16, 4);         // size of the format chunk
-    PutLittleEndian(out, 1, 2);          // PCM
-    PutLittleEndian(out, 1, 2);          // mono
-    PutLittleEndian(out, kRate, 4);      // frames per second
-    PutLittleEndian(out, kRate * 2, 4);  // bytes per second
-    PutLittleEndian(out, 2, 2);          // bytes per frame
-    PutLittleEndian(out, 16, 2);         // bits per sample
+    const auto frameRate = static_cast<std::uint32_t>(rate);
+    PutLittleEndian(out, 16, 4);             // size of the format chunk
+    PutLittleEndian(out, 1, 2);              // PCM
+    PutLittleEndian(out, 1, 2);              // mono
+    PutLittleEndian(out, frameRate, 4);      // frames per second
+    PutLittleEndian(out, frameRate * 2, 4);  // bytes per second
+    PutLittleEndian(out, 2, 2);              // bytes per frame
+    PutLittleEndian(out, 16, 2);             // bits per sample
     out.write("data", 4);
     PutLittleEndian(out, dataBytes, 4);
     for (const short sample : samples) {
@@ -96,16 +100,20 @@ bool Write(const std::string& path, const std::vector<short>& samples) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make_chimes <folder>\n");
+    const int rate = argc == 3 ? std::atoi(argv[2]) : kDefaultRate;
+    if (argc < 2 || argc > 3 || rate < 8000 || rate > 192000) {
+        std::fprintf(stderr, "usage: make_chimes <folder> [rate, 8000 to 192000]\n");
         return 2;
     }
     const std::string folder = argv[1];
     // A bright door chime: a high note, then a major third lower.
-    const auto pinpon = Render({{0.0, 1318.5, 0.22, 0.45}, {0.30, 1046.5, 0.30, 0.45}}, 0.95);
+    const auto pinpon = Render({{0.0, 1318.5, 0.22, 0.45}, {0.30, 1046.5, 0.30, 0.45}}, 0.95, rate);
     // The closing chime: three lower notes falling to the tonic, longer.
-    const auto endpinpon = Render(
-        {{0.0, 784.0, 0.25, 0.40}, {0.24, 659.3, 0.25, 0.40}, {0.48, 523.3, 0.45, 0.45}}, 1.5);
-    return Write(folder + "/pinpon.wav", pinpon) && Write(folder + "/endpinpon.wav", endpinpon) ? 0
-                                                                                                : 1;
+    const auto endpinpon =
+        Render({{0.0, 784.0, 0.25, 0.40}, {0.24, 659.3, 0.25, 0.40}, {0.48, 523.3, 0.45, 0.45}},
+               1.5, rate);
+    return Write(folder + "/pinpon.wav", pinpon, rate) &&
+                   Write(folder + "/endpinpon.wav", endpinpon, rate)
+               ? 0
+               : 1;
 }
