@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Installs what building and testing the browser edition needs, when any of it
+# is missing: Debian packages by name (sudo when not root), then the npm
+# packages pinned in web/package-lock.json.
+set -euo pipefail
+web=$(cd "$(dirname "$0")/.." && pwd)
+
+packages=(
+    # The engine as WebAssembly: Debian's emscripten is too old for the
+    # engine's C++20 (std::bit_cast, std::to_chars of float, std::from_chars
+    # of double); clang 22 with the WASI libraries compiles it unchanged.
+    clang-22 lld-22 libc++-22-dev-wasm32 libc++abi-22-dev-wasm32 libclang-rt-22-dev-wasm32
+    wasi-libc
+    # The chimes and the window tables are written by native tools at build time.
+    g++
+    # The end-to-end tests: Chromium headless, WebKit through its WebDriver
+    # under a virtual display, and a Japanese face, without which Chromium
+    # draws no text at all.
+    chromium webkit2gtk-driver xvfb xauth fonts-ipafont-gothic fontconfig
+)
+# A machine with its own Node.js keeps it; Debian's is new enough otherwise.
+if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+    packages+=(nodejs npm)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+if ((${#missing[@]} > 0)); then
+    echo "Installing: ${missing[*]}"
+    sudo_cmd=()
+    if [[ $(id -u) -ne 0 ]]; then
+        sudo_cmd=(sudo)
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo_cmd[@]}" apt-get update -qq
+    "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# npm ci again only when the lock file has changed since the last install.
+stamp="$web/node_modules/.package-lock.json"
+if [[ ! -f $stamp || "$web/package-lock.json" -nt $stamp ]]; then
+    (cd "$web" && npm ci --ignore-scripts --no-audit --no-fund)
+fi
