@@ -5,13 +5,16 @@
 #include <QPixmap>
 #include <cstdio>
 
+#include "app/coin_icon.h"
+#include "app/process_exit.h"
 #include "app/program_windows.h"
+#include "controls/modal_boxes.h"
+#include "controls/utf8.h"
 #include "controls/window_metrics.h"
 #include "engine/fault.h"
 #include "engine/system_clock.h"
 #include "engine/uniform_generator.h"
-#include "main_window/coin_icon.h"
-#include "main_window/modal_boxes.h"
+#include "form/texts.h"
 #include "sound/chime_lookup.h"
 #include "sound/chime_player.h"
 
@@ -31,8 +34,9 @@ void QuietAboutSound(QtMsgType type, const QMessageLogContext& context, const QS
 }
 
 void ShowFault(const char* message) {
-    QMessageBox::critical(nullptr, QStringLiteral("ペルナムの実験"),
-                          QStringLiteral("実行時エラー: %1").arg(QString::fromUtf8(message)));
+    QMessageBox::critical(
+        nullptr, controls::ToQString(form::texts::kQuitTitle),
+        controls::ToQString(form::texts::kFaultBefore) + QString::fromUtf8(message));
 }
 
 }  // namespace
@@ -42,7 +46,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     // Without it a Wayland desktop would look for a menu entry named pernam3.
     QApplication::setDesktopFileName(QStringLiteral(PERNAM_APP_ID));
-    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(main_window::DrawCoinIcon(32))));
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(app::DrawCoinIcon(32))));
     engine::SetFaultHook(&ShowFault);
     // Without a Japanese face every text shows as boxes; say why, and go on.
     if (const QString notice = controls::MissingFaceNotice(QFontDatabase::families());
@@ -50,8 +54,8 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "%s\n", qPrintable(notice));
     }
 
-    main_window::ModalBoxes dialogs;
-    main_window::ProcessExit exit;
+    controls::ModalBoxes dialogs;
+    app::ProcessExit exit;
     engine::SystemClock clock;
     engine::UniformGenerator random;
     // One player for the program's life: the help chime goes on sounding

@@ -1,8 +1,10 @@
 #include "app/program_windows.h"
 
+#include "app/coin_icon.h"
+
 namespace app {
 
-ProgramWindows::ProgramWindows(main_window::Dialogs& dialogs, main_window::ProgramExit& exit,
+ProgramWindows::ProgramWindows(controls::Dialogs& dialogs, controls::ProgramExit& exit,
                                engine::Clock& clock, engine::RandomSource& random,
                                sound::ChimePlayer& chimes)
     : dialogs_(dialogs), exit_(exit), clock_(clock), random_(random), chimes_(chimes) {}
@@ -12,6 +14,7 @@ void ProgramWindows::ShowMainWindow() {
     // properties and asks for both counts again.
     mainWindow_ = new main_window::MainWindow(
         {dialogs_, exit_, clock_, random_, chimes_, [this] { ShowHelpWindow(); }});
+    mainWindow_->setWindowIcon(CoinIcon());
     mainWindow_->setAttribute(Qt::WA_DeleteOnClose);
     mainWindow_->show();
 }

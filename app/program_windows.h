@@ -12,8 +12,8 @@ namespace app {
 // the program ends.
 class ProgramWindows final {
 public:
-    ProgramWindows(main_window::Dialogs& dialogs, main_window::ProgramExit& exit,
-                   engine::Clock& clock, engine::RandomSource& random, sound::ChimePlayer& chimes);
+    ProgramWindows(controls::Dialogs& dialogs, controls::ProgramExit& exit, engine::Clock& clock,
+                   engine::RandomSource& random, sound::ChimePlayer& chimes);
 
     // Loads a fresh main window, shows it and makes it active.
     void ShowMainWindow();
@@ -24,8 +24,8 @@ public:
     QWidget* HelpWindow() const { return helpWindow_; }
 
 private:
-    main_window::Dialogs& dialogs_;
-    main_window::ProgramExit& exit_;
+    controls::Dialogs& dialogs_;
+    controls::ProgramExit& exit_;
     engine::Clock& clock_;
     engine::RandomSource& random_;
     sound::ChimePlayer& chimes_;

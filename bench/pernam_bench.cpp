@@ -68,13 +68,14 @@ void Click(benchmark::State& bench) {
     const engine::RunSize size = SizeOf(bench);
     engine::SystemClock clock;
     engine::UniformGenerator random;
-    controls::PictureArea picture(nullptr, engine::kGraphWidthUnits, engine::kGraphHeightUnits);
-    picture.resize(controls::TwipsRect(120, 600, 8055, 5775).size());
-    picture.setFont(controls::GothicFont(12, false));
+    const form::Control& graph = form::ControlNamed(form::kMainWindow, "graph");
+    controls::PictureArea picture(nullptr, {graph.scaleWidth, graph.scaleHeight});
+    picture.resize(controls::ToPixels(graph.place).size());
+    picture.setFont(controls::GothicFont(graph.font));
     picture.Clear();
     for (auto _ : bench) {
         const engine::RunOutcome outcome = engine::RunExperiment(size, clock, random);
-        engine::DrawFrequencyGraph(outcome.counts, picture);
+        engine::DrawFrequencyGraph(outcome.tallies, picture);
         benchmark::DoNotOptimize(picture.Image().constBits());
     }
     SetDraws(bench);

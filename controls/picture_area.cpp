@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QString>
 #include <algorithm>
-#include <cmath>
 
 #include "controls/utf8.h"
 
@@ -16,23 +15,18 @@ QRgb ToQRgb(engine::Rgb colour) {
     return qRgb(colour.red, colour.green, colour.blue);
 }
 
-int Round(double value) {
-    return static_cast<int>(std::lround(value));
-}
-
 }  // namespace
 
-PictureArea::PictureArea(QWidget* parent, double scaleWidth, double scaleHeight)
-    : QFrame(parent), scaleWidth_(scaleWidth), scaleHeight_(scaleHeight) {
+PictureArea::PictureArea(QWidget* parent, form::UserScale scale) : QFrame(parent), scale_(scale) {
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);  // 2 px sunken on each side
     setAutoFillBackground(true);
     EnsureImage();
 }
 
 void PictureArea::EnsureImage() {
-    const qreal ratio = devicePixelRatioF();
-    const QSize device(Round(contentsRect().width() * ratio),
-                       Round(contentsRect().height() * ratio));
+    const form::DeviceSize area =
+        form::DeviceArea(contentsRect().width(), contentsRect().height(), devicePixelRatioF());
+    const QSize device(area.width, area.height);
     if (image_.size() == device) {
         return;
     }
@@ -66,25 +60,15 @@ void PictureArea::paintEvent(QPaintEvent* event) {
 }
 
 QPoint PictureArea::ToDevice(double x, double y) const {
-    // Multiplied before dividing: 105 units of 533 / 130 pixels must come out
-    // at 430.5 and round up, not at 430.4999... through an inexact 4.1.
-    int px = Round(x * image_.width() / scaleWidth_);
-    int py = Round(y * image_.height() / scaleHeight_);
-    // The far edge of the scale is the last pixel of the area, not one beyond.
-    if (px == image_.width()) {
-        px = image_.width() - 1;
-    }
-    if (py == image_.height()) {
-        py = image_.height() - 1;
-    }
-    return {px, py};
+    const form::DevicePoint point = form::ToDevice(x, y, scale_, DeviceArea());
+    return {point.x, point.y};
 }
 
 QFont PictureArea::DeviceFont() const {
     QFont deviceFont = font();
     const qreal ratio = devicePixelRatioF();
     if (deviceFont.pixelSize() > 0) {
-        deviceFont.setPixelSize(Round(deviceFont.pixelSize() * ratio));
+        deviceFont.setPixelSize(form::DeviceFontPixels(deviceFont.pixelSize(), ratio));
     } else {
         deviceFont.setPointSizeF(deviceFont.pointSizeF() * ratio);
     }
@@ -93,35 +77,22 @@ QFont PictureArea::DeviceFont() const {
 }
 
 int PictureArea::PenWidth() const {
-    return std::max(1, Round(devicePixelRatioF()));
+    return form::PenWidth(devicePixelRatioF());
 }
 
-// The rectangle between two device pixels, both included, widened by the pen.
-void PictureArea::FillDevice(QPoint from, QPoint to, engine::Rgb colour) {
-    const int width = PenWidth();
-    const int left = std::max(std::min(from.x(), to.x()), 0);
-    const int top = std::max(std::min(from.y(), to.y()), 0);
-    const int right = std::min(std::max(from.x(), to.x()) + width - 1, image_.width() - 1);
-    const int bottom = std::min(std::max(from.y(), to.y()) + width - 1, image_.height() - 1);
+void PictureArea::Fill(const form::DeviceRect& extent, engine::Rgb colour) {
     const QRgb pixel = ToQRgb(colour);
-    for (int y = top; y <= bottom; ++y) {
+    for (int y = extent.top; y <= extent.bottom; ++y) {
         auto* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
-        std::fill(row + left, row + right + 1, pixel);
+        std::fill(row + extent.left, row + extent.right + 1, pixel);
     }
 }
 
 void PictureArea::DrawLine(float x1, float y1, float x2, float y2, engine::Rgb colour) {
     EnsureImage();
-    const QPoint from = ToDevice(x1, y1);
-    const QPoint to = ToDevice(x2, y2);
-    if (from.x() == to.x() || from.y() == to.y()) {
-        FillDevice(from, to, colour);
-    } else {
-        QPainter painter(&image_);
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setPen(QPen(QColor(ToQRgb(colour)), PenWidth(), Qt::SolidLine, Qt::SquareCap));
-        painter.drawLine(from, to);
-    }
+    form::RasteriseLine(form::ToDevice(x1, y1, scale_, DeviceArea()),
+                        form::ToDevice(x2, y2, scale_, DeviceArea()), PenWidth(), DeviceArea(),
+                        [&](const form::DeviceRect& extent) { Fill(extent, colour); });
     currentX_ = x2;
     currentY_ = y2;
     update();
@@ -130,7 +101,12 @@ void PictureArea::DrawLine(float x1, float y1, float x2, float y2, engine::Rgb c
 void PictureArea::DrawBox(float x1, float y1, float x2, float y2, engine::Rgb colour) {
     EnsureImage();
     // Boxes are filled solid: a bar reads better than an outline on a projector.
-    FillDevice(ToDevice(x1, y1), ToDevice(x2, y2), colour);
+    form::DeviceRect extent{};
+    if (form::FillExtent(form::ToDevice(x1, y1, scale_, DeviceArea()),
+                         form::ToDevice(x2, y2, scale_, DeviceArea()), PenWidth(), DeviceArea(),
+                         extent)) {
+        Fill(extent, colour);
+    }
     currentX_ = x2;
     currentY_ = y2;
     update();
@@ -151,8 +127,7 @@ void PictureArea::PrintLine(std::string_view utf8Text) {
 
 void PictureArea::NewLine() {
     currentX_ = 0.0F;
-    const double perUnit = image_.height() / scaleHeight_;  // device pixels per unit, down
-    currentY_ = static_cast<float>(currentY_ + LineHeight() / perUnit);
+    currentY_ = static_cast<float>(form::NextLineY(currentY_, LineHeight(), scale_, DeviceArea()));
     update();
 }
 

@@ -4,6 +4,7 @@
 #include <QImage>
 
 #include "engine/drawing_surface.h"
+#include "form/raster.h"
 
 namespace controls {
 
@@ -13,8 +14,8 @@ namespace controls {
 class PictureArea : public QFrame, public engine::DrawingSurface {
     Q_OBJECT
 public:
-    // scaleWidth x scaleHeight user units span the inner area.
-    PictureArea(QWidget* parent, double scaleWidth, double scaleHeight);
+    // The user scale's units span the inner area.
+    PictureArea(QWidget* parent, form::UserScale scale);
 
     void DrawLine(float x1, float y1, float x2, float y2, engine::Rgb colour) override;
     void DrawBox(float x1, float y1, float x2, float y2, engine::Rgb colour) override;
@@ -35,13 +36,13 @@ protected:
 
 private:
     void EnsureImage();
+    form::DeviceSize DeviceArea() const { return {image_.width(), image_.height()}; }
     int PenWidth() const;
-    void FillDevice(QPoint from, QPoint to, engine::Rgb colour);
+    void Fill(const form::DeviceRect& extent, engine::Rgb colour);
     QFont DeviceFont() const;
     int LineHeight() const;  // device pixels from one printed line to the next
 
-    double scaleWidth_;
-    double scaleHeight_;
+    form::UserScale scale_;
     QImage image_;
     float currentX_ = 0.0F;
     float currentY_ = 0.0F;

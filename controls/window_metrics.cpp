@@ -3,41 +3,42 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStringList>
-#include <cmath>
+
+#include "controls/utf8.h"
+#include "form/raster.h"
 
 namespace controls {
 namespace {
 
-// The classroom machines' own face first; IPAPGothic has the same metrics
-// family and comes from Debian's fonts-ipafont-gothic.
 QStringList GothicFamilies() {
-    return {QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic")};
-}
-
-double DpiScale() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen == nullptr ? 1.0 : screen->logicalDotsPerInchX() / 96.0;
+    QStringList families;
+    for (const std::string_view face : form::kGothicFaces) {
+        families << ToQString(face);
+    }
+    return families;
 }
 
 }  // namespace
 
+double LogicalDpi() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen == nullptr ? 96.0 : screen->logicalDotsPerInchX();
+}
+
 int Twips(int twips) {
-    return static_cast<int>(std::lround(twips / 15.0 * DpiScale()));
+    return form::TwipsToPixels(twips, LogicalDpi());
 }
 
-QRect TwipsRect(int left, int top, int width, int height) {
-    // Position and far edge are rounded separately so that controls which touch
-    // in twips still touch in pixels.
-    const int x = Twips(left);
-    const int y = Twips(top);
-    return {x, y, Twips(left + width) - x, Twips(top + height) - y};
+QRect ToPixels(form::TwipsRect place) {
+    const form::PixelRect pixels = form::TwipsToPixels(place, LogicalDpi());
+    return {pixels.x, pixels.y, pixels.width, pixels.height};
 }
 
-QFont GothicFont(int pixelsAt96Dpi, bool bold) {
+QFont GothicFont(form::Font face) {
     QFont font;
     font.setFamilies(GothicFamilies());
-    font.setPixelSize(static_cast<int>(std::lround(pixelsAt96Dpi * DpiScale())));
-    font.setWeight(bold ? QFont::Bold : QFont::Normal);
+    font.setPixelSize(form::FontPixels(face, LogicalDpi()));
+    font.setWeight(face.bold ? QFont::Bold : QFont::Normal);
     font.setItalic(false);
     font.setUnderline(false);
     font.setStrikeOut(false);

@@ -5,12 +5,16 @@
 #include <QStringList>
 #include <Qt>
 
+#include "form/layout.h"
+
 namespace controls {
 
-// Window layouts are given in twips: 15 twips make a pixel at 96 dpi, and the
-// screen's logical dpi scales that.
+// The primary screen's logical dpi, 96 where there is none.
+double LogicalDpi();
+
+// A layout's twips in pixels at the screen's logical dpi.
 int Twips(int twips);
-QRect TwipsRect(int left, int top, int width, int height);
+QRect ToPixels(form::TwipsRect place);
 
 // The title bar of both windows: the window menu, minimise and close, but no
 // maximise, since the controls keep their places however large the window.
@@ -19,7 +23,7 @@ inline constexpr Qt::WindowFlags kWindowFlags =
     Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
 
 // The Japanese proportional Gothic face at a size given in pixels at 96 dpi.
-QFont GothicFont(int pixelsAt96Dpi, bool bold);
+QFont GothicFont(form::Font face);
 
 // One line saying which face is missing and where to get one, when none of
 // the faces GothicFont asks for is among the installed families; else empty.

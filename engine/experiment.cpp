@@ -71,7 +71,7 @@ RunOutcome RunExperiment(RunSize size, Clock& clock, RandomSource& random) {
         random.DrawMany(trialDraws);
         const int minimum = LowestBalance(trialDraws);
         minimumSum += minimum;
-        outcome.counts.Tally(minimum);
+        outcome.tallies.Tally(minimum);
     }
     // Divided in double precision, kept in single: the mean the label shows.
     outcome.mean =

@@ -2,8 +2,9 @@
 
 #include <string>
 
+#include "engine/clock.h"
 #include "engine/random_source.h"
-#include "engine/shortage_counts.h"
+#include "engine/shortage_tallies.h"
 
 namespace engine {
 
@@ -24,9 +25,9 @@ struct RunSize {
 };
 
 struct RunOutcome {
-    ShortageCounts counts;  // every trial's lowest balance, tallied into its bin
-    float mean = 0.0F;      // mean of the lowest balances
-    std::string meanText;   // the mean as the mean label shows it
+    ShortageTallies tallies;  // every trial's lowest balance, tallied into its bin
+    float mean = 0.0F;        // mean of the lowest balances
+    std::string meanText;     // the mean as the mean label shows it
 };
 
 // One run: `trials` trials of `customers` coin tosses from an empty stock,

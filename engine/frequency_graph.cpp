@@ -3,10 +3,12 @@
 #include <array>
 #include <string_view>
 
+#include "form/texts.h"
+
 namespace engine {
 namespace {
 
-constexpr int kBaseline = 280;
+namespace texts = form::texts;
 
 struct Caption {
     float x;
@@ -14,52 +16,65 @@ struct Caption {
     std::string_view text;
 };
 
+// The captions at the top, then the vertical-axis labels, each 3 units above
+// its solid grid row, between the axis and the grid's left end.
 constexpr std::array<Caption, 7> kCaptions{{
-    {5, 7, "（縦軸は実験回数）"},
-    {105, 7, "（横軸は不足枚数）"},
-    {5, 27, "250"},
-    {5, 77, "200"},
-    {5, 127, "150"},
-    {5, 177, "100"},
-    {5, 227, "50"},
+    {5, 7, texts::kVerticalAxisCaption},
+    {105, 7, texts::kHorizontalAxisCaption},
+    {5, 27, texts::kVerticalLabels[0]},
+    {5, 77, texts::kVerticalLabels[1]},
+    {5, 127, texts::kVerticalLabels[2]},
+    {5, 177, texts::kVerticalLabels[3]},
+    {5, 227, texts::kVerticalLabels[4]},
 }};
 
-float F(int value) {
+constexpr int kGridLeft = 11;         // dashed and solid rows start here
+constexpr int kTickBelow = 5;         // horizontal-axis ticks reach below the axis
+constexpr int kTickAbove = 2;         // and above it
+constexpr int kBarLeftOfBin1 = 5;     // bin n spans n + 4 to n + 5
+constexpr int kSolidRowStep = 50;     // solid rows every 50 counts
+constexpr int kLowestSolidRow = 230;  // count 50
+constexpr int kHighestGridRow = 30;   // count 250
+
+// The surface takes single-precision units.
+float Units(int value) {
     return static_cast<float>(value);
 }
 
 }  // namespace
 
-void DrawFrequencyGraph(const ShortageCounts& counts, DrawingSurface& picture) {
-    picture.DrawLine(3, 280, 127, 280, kBlack);
-    for (int x = 10; x <= 120; x += 10) {
-        picture.DrawLine(F(x), 278, F(x), 285, kBlack);
+void DrawFrequencyGraph(const ShortageTallies& tallies, DrawingSurface& picture) {
+    picture.DrawLine(kAxisLeft, kBaseline, kAxisRight, kBaseline, kBlack);
+    for (int x = 10; x <= 120; x += 10) {  // ticks at -110, -100, ..., 0
+        picture.DrawLine(Units(x), kBaseline - kTickAbove, Units(x), kBaseline + kTickBelow,
+                         kBlack);
     }
-    picture.DrawLine(3, 280, 3, 10, kBlack);
-    for (int y = 280; y >= 20; y -= 10) {
-        picture.DrawLine(2, F(y), 4, F(y), kBlack);
+    picture.DrawLine(kAxisLeft, kBaseline, kAxisLeft, kAxisTop, kBlack);
+    for (int y = kBaseline; y > kAxisTop; y -= 10) {  // counts 0 to 260
+        picture.DrawLine(kAxisLeft - 1, Units(y), kAxisLeft + 1, Units(y), kBlack);
     }
-    for (int y = 270; y >= 30; y -= 10) {
-        for (int x = 11; x <= 127; x += 2) {
-            picture.DrawLine(F(x), F(y), F(x + 1), F(y), kBlack);
+    for (int y = kBaseline - 10; y >= kHighestGridRow; y -= 10) {  // dashes one unit long
+        for (int x = kGridLeft; x <= kAxisRight; x += 2) {
+            picture.DrawLine(Units(x), Units(y), Units(x + 1), Units(y), kBlack);
         }
     }
-    for (int y = 230; y >= 30; y -= 50) {
-        picture.DrawLine(11, F(y), 127, F(y), kBlack);
+    for (int y = kLowestSolidRow; y >= kHighestGridRow; y -= kSolidRowStep) {
+        picture.DrawLine(kGridLeft, Units(y), kAxisRight, Units(y), kBlack);
     }
     for (const Caption& caption : kCaptions) {
         picture.SetCurrentX(caption.x);
         picture.SetCurrentY(caption.y);
         picture.PrintLine(caption.text);
     }
-    for (int n = 1; n <= ShortageCounts::kBins; ++n) {
-        const int top = kBaseline - counts(n);  // exact in int, then handed over as float
-        picture.DrawBox(F(n + 4), F(kBaseline), F(n + 5), F(top), kLightBlue);
+    for (int n = 1; n <= ShortageTallies::kBins; ++n) {
+        const int top = kBaseline - tallies(n);  // exact in int, then handed over as float
+        picture.DrawBox(Units(n + kBarLeftOfBin1 - 1), kBaseline, Units(n + kBarLeftOfBin1),
+                        Units(top), kLightBlue);
     }
     // The last bar leaves the current point on the axis: one line below it.
     picture.NewLine();
     picture.SetCurrentX(kLabelRowX);
-    picture.PrintLine(kLabelRow);
+    picture.PrintLine(texts::kLabelRow);
 }
 
 }  // namespace engine

@@ -4,13 +4,6 @@
 
 namespace engine {
 
-class Clock {
-public:
-    virtual ~Clock() = default;
-    // Seconds since local midnight, fraction included.
-    virtual float SecondsSinceMidnight() = 0;
-};
-
 // A uniform random sequence that can be re-seeded.
 class RandomSource {
 public:

@@ -2,7 +2,7 @@
 
 #include <ctime>
 
-#include "engine/random_source.h"
+#include "engine/clock.h"
 
 namespace engine {
 

@@ -3,11 +3,12 @@
 #include <QWidget>
 #include <functional>
 
+#include "controls/form_widgets.h"
+
 class QPushButton;
 
 namespace controls {
 class PictureArea;
-class HorizontalRule;
 }  // namespace controls
 
 namespace help_window {
@@ -23,9 +24,9 @@ private:
     void PrintText();
     void Close();
 
+    const controls::FormWidgets form_;
     QPushButton* const closeButton_;
     controls::PictureArea* const textArea_;
-    controls::HorizontalRule* const rule_;
     std::function<void()> showMainWindow_;
 };
 

@@ -2,10 +2,13 @@
 
 #include <QWidget>
 #include <functional>
+#include <optional>
 
+#include "controls/dialogs.h"
+#include "controls/form_widgets.h"
+#include "engine/clock.h"
 #include "engine/experiment.h"
 #include "engine/random_source.h"
-#include "main_window/dialogs.h"
 #include "sound/chime_player.h"
 
 class QLabel;
@@ -13,7 +16,6 @@ class QPushButton;
 
 namespace controls {
 class PictureArea;
-class HorizontalRule;
 }  // namespace controls
 
 namespace main_window {
@@ -22,8 +24,8 @@ namespace main_window {
 // program, the clock and random sequence of a run, the chimes, and the way
 // over to the help window.
 struct MainWindowServices {
-    Dialogs& dialogs;
-    ProgramExit& exit;
+    controls::Dialogs& dialogs;
+    controls::ProgramExit& exit;
     engine::Clock& clock;
     engine::RandomSource& random;
     sound::ChimePlayer& chimes;
@@ -38,7 +40,6 @@ public:
     explicit MainWindow(MainWindowServices services);
 
 private:
-    void PlaceControls();
     void ClearOutcome();
     void AskForCounts();
     void StartExperiment();
@@ -47,11 +48,11 @@ private:
     void ShowHelp();
     bool PutOffWhileRunning(void (MainWindow::*command)());
 
+    const controls::FormWidgets form_;
     QPushButton* const startButton_;
     QPushButton* const quitButton_;
     QPushButton* const initializeButton_;
     QPushButton* const helpButton_;
-    QLabel* const title_;
     QLabel* const customerCaption_;
     QLabel* const customerCount_;
     QLabel* const meanCaption_;
@@ -59,10 +60,9 @@ private:
     QLabel* const trialCaption_;
     QLabel* const trialCount_;
     controls::PictureArea* const graph_;
-    controls::HorizontalRule* const rule_;
 
     MainWindowServices services_;
-    engine::RunSize counts_{0, 0};  // as parameter entry last accepted them
+    std::optional<engine::RunSize> runSize_;  // as parameter entry last accepted it
     bool running_ = false;
 };
 

@@ -8,7 +8,7 @@
 #include <QString>
 #include <cstdio>
 
-#include "main_window/coin_icon.h"
+#include "app/coin_icon.h"
 
 int main(int argc, char** argv) {
     if (argc < 3) {
@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
         }
         const QString apps = QStringLiteral("%1x%1/apps").arg(size);
         const QString path = folder.filePath(apps + QStringLiteral("/pernam3.png"));
-        if (!folder.mkpath(apps) || !main_window::DrawCoinIcon(size).save(path, "PNG")) {
+        if (!folder.mkpath(apps) || !app::DrawCoinIcon(size).save(path, "PNG")) {
             std::fprintf(stderr, "make_icons: cannot write %s\n", qPrintable(path));
             return 1;
         }

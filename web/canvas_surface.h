@@ -3,6 +3,8 @@
 #include <string_view>
 
 #include "engine/drawing_surface.h"
+#include "form/layout.h"
+#include "form/raster.h"
 
 namespace web {
 
@@ -13,30 +15,21 @@ namespace web {
 class Canvas {
 public:
     virtual ~Canvas() = default;
-    virtual void Fill(int left, int top, int width, int height, engine::Rgb colour) = 0;
-    virtual void Print(int x, int y, std::string_view utf8Text) = 0;
+    virtual void Fill(const form::DeviceRect& extent, engine::Rgb colour) = 0;
+    virtual void Print(form::DevicePoint at, std::string_view utf8Text) = 0;
     virtual void Clear() = 0;
 };
 
-// The size of a picture area's inner part and its user scale.
-struct AreaGeometry {
-    int logicalWidth;   // CSS pixels
-    int logicalHeight;  // CSS pixels
-    double scaleWidth;  // user units across
-    double scaleHeight;
-    int fontPixels;  // the area's font at one device pixel per CSS pixel
-};
-
-// A picture area drawn at device resolution, by the same rule as the
-// desktop's: user units to device pixels, lines a whole number of device
+// A picture control of a window's table drawn at a device pixel ratio, by the
+// desktop's rule: user units to device pixels, lines a whole number of device
 // pixels wide, text at the device's own size, one em per printed line.
 class CanvasSurface final : public engine::DrawingSurface {
 public:
-    CanvasSurface(Canvas& canvas, AreaGeometry geometry, double pixelRatio);
+    CanvasSurface(Canvas& canvas, const form::Control& picture, double pixelRatio);
 
-    int DeviceWidth() const { return width_; }
-    int DeviceHeight() const { return height_; }
+    form::DeviceSize Area() const { return area_; }
     int DeviceFontPixels() const { return fontPixels_; }
+    double PixelRatio() const { return pixelRatio_; }
 
     void DrawLine(float x1, float y1, float x2, float y2, engine::Rgb colour) override;
     void DrawBox(float x1, float y1, float x2, float y2, engine::Rgb colour) override;
@@ -47,22 +40,19 @@ public:
     void Clear() override;
 
 private:
-    struct Point {
-        int x;
-        int y;
-    };
-    Point ToDevice(double x, double y) const;
-    void FillBetween(Point from, Point to, engine::Rgb colour);
+    form::DevicePoint ToDevice(double x, double y) const;
 
     Canvas& canvas_;
-    double scaleWidth_;
-    double scaleHeight_;
-    int width_;
-    int height_;
-    int penWidth_;
+    form::UserScale scale_;
+    double pixelRatio_;
+    form::DeviceSize area_;
+    int pen_;
     int fontPixels_;
     float currentX_ = 0.0F;
     float currentY_ = 0.0F;
 };
+
+// A picture's inner area in CSS pixels: its place less the sunken border.
+form::PixelRect InnerArea(const form::Control& picture);
 
 }  // namespace web

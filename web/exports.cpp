@@ -1,6 +1,8 @@
 // The functions the page calls, and the canvas functions it gives the module.
-// Everything the two editions must agree on happens on this side: the run, the
-// reading of answers, the mean's text, the drawing rule and the printed texts.
+// Everything the two editions must agree on happens on this side: the run,
+// parameter entry and the reading of answers, the mean's text, the drawing
+// rule, the letter spacing and the printed texts.
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdlib>
@@ -10,9 +12,13 @@
 #include "engine/experiment.h"
 #include "engine/fault.h"
 #include "engine/frequency_graph.h"
+#include "engine/help_page.h"
 #include "engine/uniform_generator.h"
-#include "help_window/help_text.h"
-#include "main_window/answer_reader.h"
+#include "entry/parameter_entry.h"
+#include "form/layout.h"
+#include "form/letter_spacing.h"
+#include "form/raster.h"
+#include "form/texts.h"
 #include "web/canvas_surface.h"
 
 #define PERNAM_EXPORT(name) extern "C" __attribute__((export_name(#name)))
@@ -25,6 +31,11 @@ PERNAM_IMPORT(print)
 void CanvasPrint(int surface, int x, int y, const char* utf8Text, std::size_t length);
 PERNAM_IMPORT(clear)
 void CanvasClear(int surface);
+// The advance of a text in the area's face at a pixel size, with `spacing`
+// device pixels after every character.
+PERNAM_IMPORT(measure)
+double CanvasMeasure(int surface, const char* utf8Text, std::size_t length, int fontPixels,
+                     double spacing);
 }
 
 namespace {
@@ -32,15 +43,23 @@ namespace {
 // The page's two picture areas; only one of them is on the page at a time.
 enum Surface { kGraph = 0, kHelpText = 1, kSurfaces = 2 };
 
+constexpr const form::Control& kGraphControl = form::ControlNamed(form::kMainWindow, "graph");
+constexpr const form::Control& kHelpControl = form::ControlNamed(form::kHelpWindow, "helpText");
+constexpr std::array<const form::Control*, kSurfaces> kPictures{&kGraphControl, &kHelpControl};
+
+// Room the help window leaves after its widest line, in pixels.
+constexpr double kHelpRightMargin = 4.0;
+
 class PageCanvas final : public web::Canvas {
 public:
     explicit PageCanvas(int surface) : surface_(surface) {}
-    void Fill(int left, int top, int width, int height, engine::Rgb colour) override {
-        CanvasFill(surface_, left, top, width, height,
+    void Fill(const form::DeviceRect& extent, engine::Rgb colour) override {
+        CanvasFill(surface_, extent.left, extent.top, extent.right - extent.left + 1,
+                   extent.bottom - extent.top + 1,
                    (colour.red << 16) | (colour.green << 8) | colour.blue);
     }
-    void Print(int x, int y, std::string_view utf8Text) override {
-        CanvasPrint(surface_, x, y, utf8Text.data(), utf8Text.size());
+    void Print(form::DevicePoint at, std::string_view utf8Text) override {
+        CanvasPrint(surface_, at.x, at.y, utf8Text.data(), utf8Text.size());
     }
     void Clear() override { CanvasClear(surface_); }
 
@@ -62,6 +81,7 @@ private:
 struct Module {
     engine::UniformGenerator random;
     engine::RunOutcome outcome;
+    entry::ParameterEntry entry;
     std::array<PageCanvas, kSurfaces> canvases{PageCanvas(kGraph), PageCanvas(kHelpText)};
     std::array<std::optional<web::CanvasSurface>, kSurfaces> surfaces;
 };
@@ -86,6 +106,17 @@ web::CanvasSurface& SurfaceAt(int surface) {
     return *opened;
 }
 
+// Characters as the desktop counts them; every text here lies in the BMP.
+double Characters(std::string_view utf8Text) {
+    return static_cast<double>(std::count_if(utf8Text.begin(), utf8Text.end(), [](char byte) {
+        return (static_cast<unsigned char>(byte) & 0xC0U) != 0x80U;
+    }));
+}
+
+double Measure(int surface, std::string_view utf8Text, int fontPixels, double spacing) {
+    return CanvasMeasure(surface, utf8Text.data(), utf8Text.size(), fontPixels, spacing);
+}
+
 }  // namespace
 
 PERNAM_EXPORT(alloc) void* Alloc(std::size_t bytes) {
@@ -96,44 +127,78 @@ PERNAM_EXPORT(release) void Release(void* memory) {
     std::free(memory);
 }
 
-PERNAM_EXPORT(read_answer) double ReadAnswer(const char* utf8Text, std::size_t length) {
-    return main_window::ReadLeadingNumber({utf8Text, length});
-}
-
 PERNAM_EXPORT(run) void Run(int customers, int trials, float secondsSinceMidnight) {
     PageClock clock(secondsSinceMidnight);
     State().outcome = engine::RunExperiment({customers, trials}, clock, State().random);
 }
 
 PERNAM_EXPORT(tally) int Tally(int bin) {
-    return State().outcome.counts(bin);
+    return State().outcome.tallies(bin);
 }
 
-// Lets a test draw fixed tallies, as the desktop's tests do.
+// Lets the test that compares both editions' pixels draw tallies of its own.
 PERNAM_EXPORT(set_tally) void SetTally(int bin, int count) {
-    State().outcome.counts(bin) = count;
+    State().outcome.tallies(bin) = count;
 }
 
 PERNAM_EXPORT(mean_text) const char* MeanText() {
     return State().outcome.meanText.c_str();
 }
 
-PERNAM_EXPORT(open_surface)
-void OpenSurface(int surface, int logicalWidth, int logicalHeight, double scaleWidth,
-                 double scaleHeight, int fontPixels, double pixelRatio) {
+// Parameter entry from its first question.
+PERNAM_EXPORT(entry_begin) void EntryBegin() {
+    State().entry = entry::ParameterEntry();
+}
+
+// 0 an input box, 1 the end question, 2 both counts in, 3 the end.
+PERNAM_EXPORT(entry_next) int EntryNext() {
+    switch (State().entry.Next()) {
+        case entry::Box::Count:
+            return 0;
+        case entry::Box::EndQuestion:
+            return 1;
+        case entry::Box::None:
+            return 2;
+        case entry::Box::EndProgram:
+            break;
+    }
+    return 3;
+}
+
+// 0 the customer question, 1 the trial question.
+PERNAM_EXPORT(entry_question) int EntryQuestion() {
+    return &State().entry.Question() == &entry::kCustomerQuestion ? 0 : 1;
+}
+
+// The count an answer gave, or 0 when it gave none.
+PERNAM_EXPORT(entry_answer) int EntryAnswer(const char* utf8Text, std::size_t length) {
+    const std::optional<entry::AcceptedCount> accepted = State().entry.Answer({utf8Text, length});
+    return accepted ? accepted->count : 0;
+}
+
+PERNAM_EXPORT(entry_answer_end) void EntryAnswerEnd(int yes) {
+    State().entry.AnswerEnd(yes != 0);
+}
+
+PERNAM_EXPORT(entry_customers) int EntryCustomers() {
+    return State().entry.RunSize().customers;
+}
+
+PERNAM_EXPORT(entry_trials) int EntryTrials() {
+    return State().entry.RunSize().trials;
+}
+
+PERNAM_EXPORT(open_surface) void OpenSurface(int surface, double pixelRatio) {
     const std::size_t index = SurfaceIndex(surface);
-    State().surfaces[index].emplace(
-        State().canvases[index],
-        web::AreaGeometry{logicalWidth, logicalHeight, scaleWidth, scaleHeight, fontPixels},
-        pixelRatio);
+    State().surfaces[index].emplace(State().canvases[index], *kPictures[index], pixelRatio);
 }
 
 PERNAM_EXPORT(surface_width) int SurfaceWidth(int surface) {
-    return SurfaceAt(surface).DeviceWidth();
+    return SurfaceAt(surface).Area().width;
 }
 
 PERNAM_EXPORT(surface_height) int SurfaceHeight(int surface) {
-    return SurfaceAt(surface).DeviceHeight();
+    return SurfaceAt(surface).Area().height;
 }
 
 PERNAM_EXPORT(surface_font) int SurfaceFont(int surface) {
@@ -145,9 +210,48 @@ PERNAM_EXPORT(clear_surface) void ClearSurface(int surface) {
 }
 
 PERNAM_EXPORT(draw_graph) void DrawGraph() {
-    engine::DrawFrequencyGraph(State().outcome.counts, SurfaceAt(kGraph));
+    engine::DrawFrequencyGraph(State().outcome.tallies, SurfaceAt(kGraph));
 }
 
 PERNAM_EXPORT(print_help) void PrintHelp() {
-    help_window::PrintHelpText(SurfaceAt(kHelpText));
+    engine::PrintHelpPage(SurfaceAt(kHelpText));
+}
+
+// The graph's spacing in device pixels: the label row's "0" centred under its
+// tick, worked out, as on the desktop, from the face's widths at its own size.
+PERNAM_EXPORT(label_row_spacing) double LabelRowSpacing() {
+    const double pixelRatio = SurfaceAt(kGraph).PixelRatio();
+    const int fontPixels = form::FontPixels(kGraphControl.font, 96.0);
+    const std::string_view row = form::texts::kLabelRow;
+    const std::string_view lead = row.substr(0, row.size() - 1);
+    const double perUnit = web::InnerArea(kGraphControl).width / engine::kGraphWidthUnits;
+    const double spacing = form::SpacingToCentreLast(
+        engine::kLabelRowX * perUnit, Measure(kGraph, lead, fontPixels, 0.0),
+        Measure(kGraph, row.substr(row.size() - 1), fontPixels, 0.0), Characters(lead),
+        engine::kZeroTickX * perUnit);
+    return spacing * pixelRatio;
+}
+
+// The help text's spacing in device pixels, so that its widest line ends
+// inside the area in the face at hand.
+PERNAM_EXPORT(help_text_spacing) double HelpTextSpacing() {
+    const web::CanvasSurface& area = SurfaceAt(kHelpText);
+    const double room = (web::InnerArea(kHelpControl).width - kHelpRightMargin) * area.PixelRatio();
+    return form::SpacingToFit(room, [&](double spacing) {
+        form::Measured widest{0.0, 1.0};
+        for (const std::string_view line : form::texts::kHelpText) {
+            const double width = Measure(kHelpText, line, area.DeviceFontPixels(), spacing);
+            if (width > widest.width) {
+                widest = {width, Characters(line)};
+            }
+        }
+        return widest;
+    });
+}
+
+// Where a window's edge goes along one axis of a viewport `available` long:
+// unchanged when the window fits there, otherwise moved the least distance
+// that brings it in; a window longer than the viewport keeps its start in view.
+PERNAM_EXPORT(place_within) int PlaceWithin(int start, int length, int available) {
+    return std::max(std::min(start, available - length), 0);
 }

@@ -5,13 +5,13 @@
 
 namespace {
 
-TEST(ShortageCounts, EveryMinimumHasExactlyOneBin) {
+TEST(ShortageTallies, EveryMinimumHasExactlyOneBin) {
     const std::pair<int, int> cases[] = {
         {-32768, 1}, {-115, 1}, {-114, 2}, {-110, 6}, {-10, 106},   {-1, 115},
         {0, 116},    {1, 117},  {3, 119},  {4, 120},  {32767, 120},
     };
     for (const auto& [minimum, bin] : cases) {
-        EXPECT_EQ(engine::ShortageCounts::BinOf(minimum), bin) << "minimum " << minimum;
+        EXPECT_EQ(engine::ShortageTallies::BinOf(minimum), bin) << "minimum " << minimum;
     }
 }
 
@@ -23,9 +23,9 @@ TEST(FaultDeathTest, RunsOutsideTheAcceptedCountsAndUnknownBinsStop) {
         EXPECT_DEATH(engine::RunExperiment(size, clock, draws), "10 to 1000 customers")
             << size.customers << " x " << size.trials;
     }
-    engine::ShortageCounts counts;
-    EXPECT_DEATH(counts(121), "bin outside");
-    EXPECT_DEATH(counts(0), "bin outside");
+    engine::ShortageTallies tallies;
+    EXPECT_DEATH(tallies(121), "bin outside");
+    EXPECT_DEATH(tallies(0), "bin outside");
 }
 
 }  // namespace

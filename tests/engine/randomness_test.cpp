@@ -45,12 +45,12 @@ TEST_P(MinimumDistribution, MatchesTheRandomWalkWithAFrozenClock) {
     constexpr int kTrials = 1000;
     test_support::FrozenClock frozen;
     engine::UniformGenerator random;
-    engine::ShortageCounts observed;
+    engine::ShortageTallies observed;
     for (int run = 0; run < kRuns; ++run) {
-        const engine::ShortageCounts counts =
-            engine::RunExperiment({GetParam(), kTrials}, frozen, random).counts;
-        for (int bin = 1; bin <= engine::ShortageCounts::kBins; ++bin) {
-            observed(bin) += counts(bin);
+        const engine::ShortageTallies tallies =
+            engine::RunExperiment({GetParam(), kTrials}, frozen, random).tallies;
+        for (int bin = 1; bin <= engine::ShortageTallies::kBins; ++bin) {
+            observed(bin) += tallies(bin);
         }
     }
 
@@ -61,7 +61,7 @@ TEST_P(MinimumDistribution, MatchesTheRandomWalkWithAFrozenClock) {
     double seen = 0.0;
     for (const auto& [value, p] : MinimumLaw(GetParam())) {
         expected += p * kRuns * kTrials;
-        seen += observed(engine::ShortageCounts::BinOf(value));
+        seen += observed(engine::ShortageTallies::BinOf(value));
         if (expected >= 5.0) {
             statistic += (seen - expected) * (seen - expected) / expected;
             ++cells;

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/clock.h"
 #include "engine/random_source.h"
 
 namespace test_support {

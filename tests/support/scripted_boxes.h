@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "main_window/dialogs.h"
+#include "controls/dialogs.h"
 
 namespace test_support {
 
@@ -16,7 +16,7 @@ struct ExitRequested : std::logic_error {
 
 // Answers the boxes from a script and writes each one down. A box with no
 // answer left and ending the program throw, so neither can pass silently.
-class ScriptedBoxes : public main_window::Dialogs, public main_window::ProgramExit {
+class ScriptedBoxes : public controls::Dialogs, public controls::ProgramExit {
 public:
     std::string AskText(std::string_view prompt, std::string_view title,
                         std::string_view defaultText) override {
@@ -25,7 +25,7 @@ public:
         onAsk(prompt);
         return Next(answers);
     }
-    main_window::Answer AskYesNo(std::string_view prompt, std::string_view title) override {
+    controls::Answer AskYesNo(std::string_view prompt, std::string_view title) override {
         log.push_back(std::string(title) + " " + std::string(prompt));
         return Next(yesNo);
     }
@@ -33,7 +33,7 @@ public:
 
     std::vector<std::string> log;
     std::deque<std::string> answers;
-    std::deque<main_window::Answer> yesNo;
+    std::deque<controls::Answer> yesNo;
     int asked = 0;
     std::function<void(std::string_view prompt)> onAsk = [](std::string_view) {};
 

@@ -30,7 +30,7 @@ engine::RunOutcome StepByStepRun(engine::RunSize size, engine::Clock& clock,
         }
         minimumSum += balances.at(1);
         runningMean = static_cast<float>(static_cast<double>(minimumSum) / k);
-        outcome.counts.Tally(balances.at(1));
+        outcome.tallies.Tally(balances.at(1));
     }
     outcome.mean = runningMean;
     outcome.meanText = engine::FormatMean(runningMean);

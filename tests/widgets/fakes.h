@@ -69,12 +69,12 @@ inline int CoveredLowerEdge(QWidget* window, QWidget* control) {
 // Everything outside the main window, scripted and written down in one log:
 // boxes, chimes and the way to the help window. The re-seed before every trial
 // is the one moment a test can look at the window in a run.
-class Outside : public test_support::ScriptedBoxes,
-                public engine::Clock,
-                public engine::RandomSource,
-                public sound::ChimePlayer {
+class ScriptedServices : public test_support::ScriptedBoxes,
+                         public engine::Clock,
+                         public engine::RandomSource,
+                         public sound::ChimePlayer {
 public:
-    Outside() { answers = {"35", "100"}; }
+    ScriptedServices() { answers = {"35", "100"}; }
     void Play(std::string_view fileName) override {
         log.push_back("chime " + std::string(fileName));
     }
@@ -91,7 +91,7 @@ public:
 };
 
 // The main window, shown and past asking for the counts.
-class ShownWindow : public ::testing::Test, public Outside {
+class ShownWindow : public ::testing::Test, public ScriptedServices {
 protected:
     void SetUp() override {
         window.show();

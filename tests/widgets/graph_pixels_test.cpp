@@ -1,8 +1,8 @@
-#include <cmath>
 #include <map>
 #include <vector>
 
 #include "engine/frequency_graph.h"
+#include "form/raster.h"
 #include "widgets/fakes.h"
 
 namespace widget_tests {
@@ -27,14 +27,10 @@ protected:
     float Draw() override { return guest_++ < tails_ ? 0.75F : 0.25F; }
 
     // Device pixel of a point in graph units, on the window's own image.
-    int X(double x) const {
-        return area.x() +
-               static_cast<int>(std::lround(x * area.width() / engine::kGraphWidthUnits));
-    }
-    int Y(double y) const {
-        return area.y() +
-               static_cast<int>(std::lround(y * area.height() / engine::kGraphHeightUnits));
-    }
+    int X(double x) const { return area.x() + form::ToDevice(x, 0, kScale, Device()).x; }
+    int Y(double y) const { return area.y() + form::ToDevice(0, y, kScale, Device()).y; }
+    form::DeviceSize Device() const { return {area.width(), area.height()}; }
+    static constexpr form::UserScale kScale{engine::kGraphWidthUnits, engine::kGraphHeightUnits};
     // Pixels of the box from (x1, y1) to (x2, y2) in graph units, one pen wider.
     int Count(double x1, double y1, double x2, double y2, QRgb colour) const {
         return CountPixels(

@@ -3,15 +3,16 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/process_exit.h"
 #include "app/program_windows.h"
+#include "controls/modal_boxes.h"
 #include "controls/window_lifecycle.h"
-#include "main_window/modal_boxes.h"
 #include "widgets/fakes.h"
 
 namespace widget_tests {
 namespace {
 
-struct Program : Outside {
+struct Program : ScriptedServices {
     app::ProgramWindows windows{*this, *this, *this, *this, *this};
 };
 
@@ -65,12 +66,12 @@ TEST(Ending, QuitYesOrEmptyAnswerYesEndAtOnce) {
     for (const char* button : {"quitButton", "initializeButton"}) {
         EXPECT_EXIT(
             {
-                Outside outside;
-                outside.answers = {""};
-                outside.yesNo = {main_window::Answer::Yes};
-                main_window::ProcessExit process;
+                ScriptedServices services;
+                services.answers = {""};
+                services.yesNo = {controls::Answer::Yes};
+                app::ProcessExit process;
                 main_window::MainWindow window(
-                    {outside, process, outside, outside, outside, [] {}});
+                    {services, process, services, services, services, [] {}});
                 Child<QPushButton>(&window, button)->click();
                 std::fputs("the program went on\n", stderr);
                 std::exit(3);

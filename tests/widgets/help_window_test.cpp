@@ -3,7 +3,7 @@
 #include <QFontInfo>
 #include <QScreen>
 
-#include "help_window/help_text.h"
+#include "engine/help_page.h"
 #include "help_window/help_window.h"
 #include "widgets/fakes.h"
 
@@ -62,11 +62,11 @@ TEST_F(HelpWindowTest, PrintsFromTheTopLeftWithoutWrapping) {
 // Every line ends at least 4 pixels inside the area with its last character
 // whole: its ink is what the same line leaves in an area with room to spare.
 TEST_F(HelpWindowTest, EveryLineEndsInsideTheAreaWhole) {
-    controls::PictureArea wide(nullptr, 8955, 6795);
+    controls::PictureArea wide(nullptr, {8955, 6795});
     wide.resize(area->width() * 2, area->height());
     wide.setFont(area->font());
     wide.setPalette(area->palette());
-    help_window::PrintHelpText(wide);
+    engine::PrintHelpPage(wide);
     for (int n = 1; n <= 29; ++n) {
         const QRect ink = InkBounds(text, Line(n), qRgb(255, 255, 255));
         const QRect band(0, Line(n).top(), wide.Image().width(), Line(n).height());

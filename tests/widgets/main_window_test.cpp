@@ -3,10 +3,14 @@
 #include <QFontInfo>
 #include <QScreen>
 
+#include "form/texts.h"
 #include "widgets/fakes.h"
 
 namespace widget_tests {
 namespace {
+
+const std::string kQuitBox =
+    std::string(form::texts::kQuitTitle) + " " + std::string(form::texts::kEndQuestion);
 
 QString Spoken(QWidget* widget) {
     return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
@@ -106,9 +110,9 @@ TEST_F(ShownWindow, KeysMoveAndShowTheFocusAndPressButtons) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QTest::keyClick(Button("startButton"), Qt::Key_Return);
     EXPECT_EQ(Text(&window, "meanShortage"), QStringLiteral("-35.0"));
-    yesNo = {main_window::Answer::No};
+    yesNo = {controls::Answer::No};
     QTest::keyClick(Button("quitButton"), Qt::Key_Space);
-    EXPECT_EQ(log.back(), "ペルナムの実験 終了していいですか？");
+    EXPECT_EQ(log.back(), kQuitBox);
 }
 
 TEST_F(ShownWindow, CountsAreAskedOnlyWhenFirstShown) {
@@ -137,10 +141,9 @@ TEST_F(ShownWindow, HelpClickedAsTheRunStartsWaitsForIt) {
 
 TEST_F(AfterRun, QuitAnsweredNoChangesNothing) {
     const auto before = std::tuple(Values(), Graph()->Image());
-    yesNo = {main_window::Answer::No};
+    yesNo = {controls::Answer::No};
     Button("quitButton")->click();
-    EXPECT_EQ(log, (std::vector<std::string>{"chime endpinpon.wav",
-                                             "ペルナムの実験 終了していいですか？"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"chime endpinpon.wav", kQuitBox}));
     EXPECT_EQ(std::tuple(Values(), Graph()->Image()), before);
     EXPECT_FALSE(Button("startButton")->isEnabled());
 }

@@ -3,7 +3,7 @@
 #include <QLineEdit>
 #include <QTimer>
 
-#include "main_window/modal_boxes.h"
+#include "controls/modal_boxes.h"
 #include "widgets/fakes.h"
 
 namespace widget_tests {
@@ -22,17 +22,17 @@ void WhenModal(std::function<void(Box*)> act) {
 
 // The yes/no box answers only through its buttons, Yes the default.
 TEST(ModalBoxes, YesNoBoxAnswersOnlyThroughItsButtons) {
-    main_window::ModalBoxes boxes;
-    for (const auto answer : {main_window::Answer::Yes, main_window::Answer::No}) {
+    controls::ModalBoxes boxes;
+    for (const auto answer : {controls::Answer::Yes, controls::Answer::No}) {
         WhenModal<QMessageBox>([answer](QMessageBox* box) {
             EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
             QTest::keyClick(box, Qt::Key_Escape);  // Qt's own box would answer No
             EXPECT_FALSE(box->close());
             QTest::mouseClick(
-                answer == main_window::Answer::Yes ? box->defaultButton() : box->buttons().last(),
+                answer == controls::Answer::Yes ? box->defaultButton() : box->buttons().last(),
                 Qt::LeftButton);
         });
-        EXPECT_EQ(boxes.AskYesNo("終了していいですか？", "確認"), answer);
+        EXPECT_EQ(boxes.AskYesNo("?", "yes or no"), answer);
     }
 }
 
@@ -45,7 +45,7 @@ TEST(ModalBoxes, InputBoxGivesTheTextOnlyOnOk) {
         {[](QInputDialog* box) { box->findChild<B*>()->button(B::Cancel)->click(); }, ""},
         {[](QInputDialog* box) { QTest::keyClick(box, Qt::Key_Escape); }, ""},
         {[](QInputDialog* box) { box->close(); }, ""}};
-    main_window::ModalBoxes boxes;
+    controls::ModalBoxes boxes;
     for (const auto& [leave, expected] : rows) {
         WhenModal<QInputDialog>([leave = leave](QInputDialog* box) {
             EXPECT_EQ(box->labelText(), QStringLiteral("人数は？"));
@@ -89,7 +89,7 @@ TEST(ModalBoxes, StayWithTheirWindowAndIgnoreAnEarlySecondClick) {
         QTest::keyClick(box, Qt::Key_Return);
         EXPECT_FALSE(box->isVisible());
     });
-    main_window::ModalBoxes boxes;
+    controls::ModalBoxes boxes;
     EXPECT_EQ(boxes.AskText("人数は？", "設定", "100"), "100");
 }
 

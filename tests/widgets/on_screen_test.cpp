@@ -40,8 +40,8 @@ TEST(SmallScreen, BothWindowsMoveWhollyOntoIt) {
     if (available.width() > 800) {
         GTEST_SKIP() << "needs the small screen";
     }
-    Outside outside;
-    main_window::MainWindow main(outside.Services());
+    ScriptedServices services;
+    main_window::MainWindow main(services.Services());
     help_window::HelpWindow help([] {});
     for (QWidget* window : {static_cast<QWidget*>(&main), static_cast<QWidget*>(&help)}) {
         window->show();

@@ -6,16 +6,16 @@
 #include <string>
 #include <string_view>
 
-#include "main_window/answer_reader.h"
+#include "entry/answer_reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const double value = main_window::ReadLeadingNumber(text);
+    const double value = entry::ReadLeadingNumber(text);
     if (std::isnan(value)) {
         __builtin_trap();
     }
     // Blanks are ignored wherever they stand, in front included.
-    if (main_window::ReadLeadingNumber(" " + std::string(text)) != value) {
+    if (entry::ReadLeadingNumber(" " + std::string(text)) != value) {
         __builtin_trap();
     }
     return 0;

@@ -8,7 +8,7 @@ namespace engine {
 
 // The 120 tallies of one run. Bin 1 holds minima of -115 and below, bin b
 // (2..119) the minimum b - 116, bin 120 minima of 4 and above.
-class ShortageCounts {
+class ShortageTallies {
 public:
     static constexpr int kBins = 120;
 
@@ -27,7 +27,7 @@ public:
     int& operator()(int bin) { return tallies_[Index(bin)]; }
     int operator()(int bin) const { return tallies_[Index(bin)]; }
 
-    friend bool operator==(const ShortageCounts&, const ShortageCounts&) = default;
+    friend bool operator==(const ShortageTallies&, const ShortageTallies&) = default;
 
 private:
     static std::size_t Index(int bin) {

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-namespace main_window {
+namespace entry {
 
 // Reads the number an answer begins with, as the classroom machines' BASIC
 // does: blanks are ignored, "&H"/"&O" give hexadecimal/octal, anything
@@ -11,4 +11,4 @@ namespace main_window {
 // give ±infinity or 0.
 double ReadLeadingNumber(std::string_view utf8Text);
 
-}  // namespace main_window
+}  // namespace entry

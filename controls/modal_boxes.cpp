@@ -1,4 +1,4 @@
-#include "main_window/modal_boxes.h"
+#include "controls/modal_boxes.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -9,16 +9,13 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
-#include <cstdio>
-#include <cstdlib>
 
 #include "controls/utf8.h"
+#include "form/texts.h"
 
-namespace main_window {
+namespace controls {
 
-using controls::ToQString;
-
-BoxManners::BoxManners(QDialog& box) : QObject(&box), box_(box) {
+BoxSafeguards::BoxSafeguards(QDialog& box) : QObject(&box), box_(box) {
     box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                        Qt::WindowCloseButtonHint);
     box.installEventFilter(this);
@@ -27,7 +24,7 @@ BoxManners::BoxManners(QDialog& box) : QObject(&box), box_(box) {
     }
 }
 
-bool BoxManners::eventFilter(QObject* watched, QEvent* event) {
+bool BoxSafeguards::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (watched == &box_ && type == QEvent::Show) {
         // The mouse goes through the buttons to the box behind them, which
@@ -56,8 +53,8 @@ YesNoBox::YesNoBox(const QString& prompt, const QString& title)
     setText(prompt);
     setIcon(QMessageBox::NoIcon);
     setTextFormat(Qt::PlainText);
-    yes_ = addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
-    addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+    yes_ = addButton(ToQString(form::texts::kYes), QMessageBox::YesRole);
+    addButton(ToQString(form::texts::kNo), QMessageBox::NoRole);
     setDefaultButton(yes_);
     setWindowModality(Qt::ApplicationModal);
 }
@@ -80,8 +77,8 @@ InputBox::InputBox(const QString& prompt, const QString& title, const QString& d
     setLabelText(prompt);
     setInputMode(QInputDialog::TextInput);
     setTextValue(defaultText);
-    setOkButtonText(QStringLiteral("OK"));
-    setCancelButtonText(QStringLiteral("キャンセル"));
+    setOkButtonText(ToQString(form::texts::kOk));
+    setCancelButtonText(ToQString(form::texts::kCancel));
     setWindowModality(Qt::ApplicationModal);
     // A box of fixed size, known before it is mapped, cannot be maximised even
     // by a window manager that ignores the hints (openbox still draws the
@@ -114,9 +111,4 @@ Answer ModalBoxes::AskYesNo(std::string_view prompt, std::string_view title) {
     return box.clickedButton() == box.YesButton() ? Answer::Yes : Answer::No;
 }
 
-void ProcessExit::ExitNow() {
-    std::fflush(nullptr);
-    std::_Exit(EXIT_SUCCESS);
-}
-
-}  // namespace main_window
+}  // namespace controls

@@ -3,9 +3,9 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
-#include "main_window/dialogs.h"
+#include "controls/dialogs.h"
 
-namespace main_window {
+namespace controls {
 
 // What both boxes do besides asking: they are dialogs of the window that asks
 // (a title and a close box, nothing to minimise or maximise), they come back
@@ -13,9 +13,9 @@ namespace main_window {
 // activated, and for a double-click interval after they appear their buttons
 // ignore the mouse, so that the second click of a double-click meant for the
 // box before cannot answer them unseen. Keys work at once.
-class BoxManners final : public QObject {
+class BoxSafeguards final : public QObject {
 public:
-    explicit BoxManners(QDialog& box);
+    explicit BoxSafeguards(QDialog& box);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -38,7 +38,7 @@ protected:
 
 private:
     QPushButton* yes_;
-    BoxManners manners_{*this};
+    BoxSafeguards safeguards_{*this};
 };
 
 // An input box with its default text selected, OK and Cancel, placed
@@ -52,7 +52,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    BoxManners manners_{*this};
+    BoxSafeguards safeguards_{*this};
 };
 
 // The modal boxes on Qt, application-modal so no window of the program takes
@@ -64,10 +64,4 @@ public:
     Answer AskYesNo(std::string_view prompt, std::string_view title) override;
 };
 
-// Ends the process on the spot, from inside any handler or nested box.
-class ProcessExit final : public ProgramExit {
-public:
-    [[noreturn]] void ExitNow() override;
-};
-
-}  // namespace main_window
+}  // namespace controls

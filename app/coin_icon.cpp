@@ -1,10 +1,11 @@
-#include "main_window/coin_icon.h"
+#include "app/coin_icon.h"
 
 #include <QPainter>
+#include <QPixmap>
 #include <algorithm>
 #include <array>
 
-namespace main_window {
+namespace app {
 namespace {
 
 // 3 x 5 block glyphs, one string per row, '#' filled.
@@ -44,4 +45,12 @@ QImage DrawCoinIcon(int size) {
     return image;
 }
 
-}  // namespace main_window
+QIcon CoinIcon() {
+    QIcon icon;
+    for (const int size : {32, 64, 128}) {
+        icon.addPixmap(QPixmap::fromImage(DrawCoinIcon(size)));
+    }
+    return icon;
+}
+
+}  // namespace app

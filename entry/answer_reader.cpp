@@ -1,4 +1,4 @@
-#include "main_window/answer_reader.h"
+#include "entry/answer_reader.h"
 
 #include <charconv>
 #include <cstddef>
@@ -7,7 +7,7 @@
 #include <string>
 #include <system_error>
 
-namespace main_window {
+namespace entry {
 
 namespace {
 
@@ -240,4 +240,4 @@ double ReadLeadingNumber(std::string_view utf8Text) {
     return ReadDecimal(in);
 }
 
-}  // namespace main_window
+}  // namespace entry

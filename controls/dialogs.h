@@ -3,9 +3,9 @@
 #include <string>
 #include <string_view>
 
-// The user-interface operations that the main window's logic needs, kept
-// behind small interfaces so that tests can script them.
-namespace main_window {
+// The modal boxes and the end of the program, behind small interfaces so
+// that the windows' logic can be tried with scripted answers.
+namespace controls {
 
 enum class Answer { Yes, No };
 
@@ -27,4 +27,4 @@ public:
     [[noreturn]] virtual void ExitNow() = 0;
 };
 
-}  // namespace main_window
+}  // namespace controls

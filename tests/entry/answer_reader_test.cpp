@@ -1,4 +1,4 @@
-#include "main_window/answer_reader.h"
+#include "entry/answer_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 
 void ExpectReads(const std::vector<std::pair<std::string, double>>& cases) {
     for (const auto& [text, expected] : cases) {
-        EXPECT_EQ(main_window::ReadLeadingNumber(text), expected)
+        EXPECT_EQ(entry::ReadLeadingNumber(text), expected)
             << "text: \"" << text.substr(0, 40) << "\" (" << text.size() << " bytes)";
     }
 }
@@ -71,7 +71,7 @@ TEST(ReadLeadingNumber, HostileAnswersReadAsANumberOrNothing) {
                  {std::string(1'000'000, ' ') + "7", 7}});
     // clang-format on
     // The bytes past the view's end would complete a full-width '1'.
-    EXPECT_EQ(main_window::ReadLeadingNumber(std::string_view("7\xEF\xBC\x91", 3)), 7);
+    EXPECT_EQ(entry::ReadLeadingNumber(std::string_view("7\xEF\xBC\x91", 3)), 7);
 }
 
 }  // namespace
