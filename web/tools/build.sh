@@ -55,4 +55,8 @@ g++ -std=c++20 -O1 "${warnings[@]}" -I"$root" "$web/tools/form_data.cpp" \
     $(pkg-config --cflags Qt6Multimedia | sed 's/-I/-isystem /g') -fPIC \
     $(pkg-config --libs Qt6Core) -o "$out/tools/form_data"
 "$out/tools/form_data" >"$out/form.json"
-ls -l "$out/pernam3.wasm" "$out/form.json"
+
+# The page's own code, type-checked and joined into one classic script.
+"$web/node_modules/.bin/tsc" -p "$web/tsconfig.json" --outFile "$out/page.js"
+node "$web/tools/assemble.mjs" "$web/page/pernam3.html" "$out"
+ls -l "$out/pernam3.html"

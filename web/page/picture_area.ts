@@ -1,0 +1,101 @@
+// A picture area: a canvas at device resolution inside a sunken border. The
+// engine decides every pixel; this side fills the rectangles and prints the
+// texts it is told to, and keeps the drawing until it is cleared.
+
+class PictureArea implements DeviceCanvas {
+    readonly element: HTMLCanvasElement;
+    private readonly context: CanvasRenderingContext2D & { letterSpacing?: string };
+    private device: DeviceSize = { width: 0, height: 0, fontPixels: 0 };
+    private fillColour = -1; // the canvas's fill style as the engine last set it
+    private spacing = 0; // device pixels after every printed character
+
+    constructor(
+        private readonly engine: Engine,
+        private readonly surface: SurfaceId,
+        private readonly control: ControlForm,
+        private readonly faces: string,
+    ) {
+        this.element = document.createElement("canvas");
+        const context = this.element.getContext("2d", { alpha: false });
+        if (!context) {
+            throw new Error("this browser draws no canvas");
+        }
+        this.context = context;
+        this.open(window.devicePixelRatio || 1);
+    }
+
+    // Sizes the canvas for a pixel ratio, one canvas pixel per device pixel,
+    // and clears it.
+    open(pixelRatio: number): void {
+        this.device = this.engine.openSurface(this.surface, pixelRatio, this);
+        this.element.width = this.device.width;
+        this.element.height = this.device.height;
+        // The canvas's CSS size is its device size undone, so that it is shown
+        // pixel for pixel also where the logical size times the ratio is not whole.
+        this.element.style.width = `${this.device.width / pixelRatio}px`;
+        this.element.style.height = `${this.device.height / pixelRatio}px`;
+        this.clear();
+    }
+
+    // Letter spacing in device pixels, as the engine works it out.
+    setSpacing(devicePixels: number): void {
+        this.spacing = devicePixels;
+    }
+
+    fill(left: number, top: number, width: number, height: number, rgb: number): void {
+        if (rgb !== this.fillColour) {
+            this.fillColour = rgb;
+            this.context.fillStyle = `#${rgb.toString(16).padStart(6, "0")}`;
+        }
+        this.context.fillRect(left, top, width, height);
+    }
+
+    print(x: number, y: number, text: string): void {
+        const context = this.context;
+        this.useFont(this.device.fontPixels, this.spacing);
+        context.fillStyle = this.control.textColour;
+        this.fillColour = -1;
+        context.textBaseline = "alphabetic";
+        // The top of the first character cell at the point: the baseline one ascent lower.
+        const baseline = y + context.measureText(text).fontBoundingBoxAscent;
+        if (this.spacedByCanvas()) {
+            context.fillText(text, x, baseline);
+            return;
+        }
+        for (const character of text) {
+            context.fillText(character, x, baseline);
+            x += context.measureText(character).width + this.spacing;
+        }
+    }
+
+    clear(): void {
+        this.fillColour = -1;
+        this.context.fillStyle = this.control.background;
+        this.context.fillRect(0, 0, this.device.width, this.device.height);
+    }
+
+    measure(text: string, fontPixels: number, spacing: number): number {
+        this.useFont(fontPixels, spacing);
+        if (this.spacedByCanvas()) {
+            return this.context.measureText(text).width;
+        }
+        let width = 0;
+        for (const character of text) {
+            width += this.context.measureText(character).width + spacing;
+        }
+        return width;
+    }
+
+    private useFont(fontPixels: number, spacing: number): void {
+        this.context.font = `${fontPixels}px ${this.faces}`;
+        if (this.spacedByCanvas()) {
+            this.context.letterSpacing = `${spacing}px`;
+        }
+    }
+
+    // Older browsers (Safari before 18.4) space no canvas text: the page then
+    // sets the characters one by one.
+    private spacedByCanvas(): boolean {
+        return "letterSpacing" in this.context;
+    }
+}

@@ -1,0 +1,254 @@
+// The flow of the program: start-up, the main window's commands, the hand-over
+// between the two windows (exactly one of them on the page at a time) and the
+// end. What a command computes comes from the engine; this side only shows it.
+
+function controlOf(window: WindowForm, name: string): ControlForm {
+    const control = window.controls.find((c) => c.name === name);
+    if (!control) {
+        throw new Error(`the window's table has no ${name}`);
+    }
+    return control;
+}
+
+function secondsSinceMidnight(): number {
+    const now = new Date();
+    const midnight = new Date(now.getFullYear(), now.getMonth(), now.getDate());
+    return (now.getTime() - midnight.getTime()) / 1000;
+}
+
+// Lets the events already waiting be handled, once, as a run does first.
+function letPendingInputThrough(): Promise<void> {
+    return new Promise((resolve) => setTimeout(resolve, 0));
+}
+
+// A picture control's frame: the border, the canvas inside, the keyboard's
+// focus and the name a screen reader gives it.
+function pictureFrame(area: PictureArea, control: ControlForm, role: string): HTMLElement {
+    const frame = document.createElement("div");
+    frame.append(area.element);
+    frame.tabIndex = 0;
+    frame.setAttribute("role", role);
+    frame.setAttribute("aria-label", control.spokenName);
+    return frame;
+}
+
+class MainWindow {
+    readonly window: FormWindow;
+    readonly graph: PictureArea;
+    counts: { customers: number; trials: number } | null = null;
+    private running = false;
+
+    constructor(readonly program: Program) {
+        const form = program.form;
+        const graphControl = controlOf(form.mainWindow, "graph");
+        this.graph = new PictureArea(program.engine, SurfaceId.Graph, graphControl, form.faces);
+        // The label row's "0" under its tick in the face this device has.
+        this.graph.setSpacing(program.engine.labelRowSpacing());
+        this.window = new FormWindow("main", form.mainWindow, form.faces, (control) =>
+            pictureFrame(this.graph, control, "img"),
+        );
+        this.clearOutcome();
+        const w = this.window;
+        w.button("startButton").addEventListener("click", () => this.startRun());
+        w.button("quitButton").addEventListener("click", () => this.whenIdle(() => program.quit()));
+        w.button("initializeButton").addEventListener("click", () =>
+            this.whenIdle(() => program.initialize(this)),
+        );
+        w.button("helpButton").addEventListener("click", () => this.whenIdle(() => program.help(this)));
+    }
+
+    // A value label is known to a screen reader by its caption and its value.
+    showValue(value: string, caption: string, text: string): void {
+        const label = this.window.control(value);
+        label.textContent = text;
+        const captionText = this.window.control(caption).textContent ?? "";
+        label.setAttribute(
+            "aria-label",
+            text ? `${captionText}${this.program.form.nameSeparator}${text}` : captionText,
+        );
+    }
+
+    clearOutcome(): void {
+        this.graph.clear();
+        const graph = this.window.control("graph");
+        graph.setAttribute("aria-label", controlOf(this.program.form.mainWindow, "graph").spokenName);
+        this.showValue("trialCount", "trialCaption", "");
+        this.showValue("meanShortage", "meanCaption", "");
+        this.showValue("customerCount", "customerCaption", "");
+    }
+
+    async startRun(): Promise<void> {
+        // A click before the counts are in has nothing to run; one queued
+        // behind a run's own click finds the start button disabled after it.
+        if (this.running || !this.counts) {
+            return;
+        }
+        this.running = true;
+        await letPendingInputThrough();
+        if (this.program.ended) {
+            return;
+        }
+        const w = this.window;
+        const form = this.program.form;
+        w.element.style.cursor = "wait";
+        w.button("quitButton").disabled = true;
+        w.button("initializeButton").disabled = true;
+
+        const engine = this.program.engine;
+        engine.run(this.counts.customers, this.counts.trials, secondsSinceMidnight());
+        const mean = engine.meanText();
+        this.showValue("meanShortage", "meanCaption", mean);
+        engine.drawGraph();
+        const spoken = form.graph;
+        w.control("graph").setAttribute(
+            "aria-label",
+            controlOf(form.mainWindow, "graph").spokenName +
+                spoken.trialsBefore +
+                this.counts.trials +
+                spoken.trialsAfter +
+                spoken.meanBefore +
+                mean,
+        );
+
+        w.button("startButton").disabled = true;
+        w.button("quitButton").disabled = false;
+        w.button("initializeButton").disabled = false;
+        w.element.style.cursor = "default";
+        this.running = false;
+    }
+
+    // A command clicked while a run lets pending input through waits for the run.
+    private whenIdle(command: () => void): void {
+        if (this.running) {
+            setTimeout(() => this.whenIdle(command), 0);
+        } else {
+            command();
+        }
+    }
+}
+
+class Program {
+    ended = false;
+    private readonly chimes: ChimePlayer;
+    private helpWindow: FormWindow | null = null;
+
+    constructor(
+        readonly engine: Engine,
+        readonly form: FormData,
+        waves: WavesByName,
+    ) {
+        this.chimes = new ChimePlayer(waves);
+    }
+
+    start(): void {
+        this.showMainWindow();
+    }
+
+    private place(window: FormWindow): void {
+        window.show((rect, viewport) => this.engine.placeWithin(rect, viewport));
+    }
+
+    // Loaded anew at every showing, from the window's table.
+    private showMainWindow(): void {
+        const main = new MainWindow(this);
+        this.place(main.window);
+        main.window.button("startButton").focus();
+        // The window's first activation asks for the counts, once it is on screen.
+        requestAnimationFrame(() => setTimeout(() => this.enterParameters(main), 0));
+    }
+
+    async enterParameters(main: MainWindow): Promise<void> {
+        const entry = this.engine.beginEntry();
+        for (let step = entry.next(); step.kind !== "done"; step = entry.next()) {
+            if (step.kind === "end") {
+                this.end();
+                return;
+            }
+            if (step.kind === "count") {
+                const question = this.form.questions[step.question]!;
+                const answer = await askText(question.prompt, question.title, question.defaultText, this.form.boxes);
+                if (this.ended) {
+                    return;
+                }
+                const count = entry.answerText(answer);
+                if (count > 0) {
+                    // Shown at once, before the next box asks.
+                    const [value, caption] =
+                        step.question === 0 ? ["customerCount", "customerCaption"] : ["trialCount", "trialCaption"];
+                    main.showValue(value, caption, String(count));
+                }
+            } else {
+                const yes = await askYesNo(this.form.endQuestion, this.form.endTitle, this.form.boxes);
+                if (this.ended) {
+                    return;
+                }
+                entry.answerYesNo(yes);
+            }
+        }
+        main.counts = entry.accepted();
+        main.window.button("startButton").focus();
+    }
+
+    async quit(): Promise<void> {
+        this.chimes.play(this.form.closingChime);
+        if (await askYesNo(this.form.endQuestion, this.form.quitTitle, this.form.boxes)) {
+            this.end();
+        }
+    }
+
+    initialize(main: MainWindow): void {
+        this.chimes.play(this.form.doorChime);
+        main.window.button("startButton").disabled = false;
+        main.clearOutcome();
+        this.enterParameters(main);
+    }
+
+    help(main: MainWindow): void {
+        this.chimes.play(this.form.doorChime);
+        main.window.button("startButton").disabled = false;
+        main.window.unload();
+        this.showHelpWindow();
+    }
+
+    private showHelpWindow(): void {
+        const form = this.form;
+        const control = controlOf(form.helpWindow, "helpText");
+        const text = new PictureArea(this.engine, SurfaceId.HelpText, control, form.faces);
+        // The lines were broken for another face: fitted to the area, unchanged.
+        text.setSpacing(this.engine.helpTextSpacing());
+        const help = new FormWindow("help", form.helpWindow, form.faces, () => {
+            const frame = pictureFrame(text, control, "document");
+            // A screen reader cannot read the printed pixels; it gets the text itself.
+            frame.setAttribute("aria-description", form.helpText.map((line) => line.trim()).join("\n").trim());
+            return frame;
+        });
+        this.helpWindow = help;
+        this.place(help);
+        help.button("closeButton").focus();
+        help.button("closeButton").addEventListener("click", () => {
+            help.unload();
+            this.helpWindow = null;
+            this.showMainWindow();
+        });
+        // Printed at the window's activation, fresh at every showing.
+        requestAnimationFrame(() => {
+            if (this.helpWindow === help) {
+                this.engine.printHelp();
+            }
+        });
+    }
+
+    // The end of the program: nothing more of any handler runs, both windows
+    // and every box go, and only a reload of the page starts it again.
+    end(): void {
+        this.ended = true;
+        this.chimes.close();
+        this.helpWindow = null;
+        document.body.replaceChildren();
+    }
+}
+
+Engine.load(pernamAssets.engine).then(
+    (engine) => new Program(engine, pernamAssets.form, pernamAssets.chimes).start(),
+    (error) => console.error(error),
+);
