@@ -6,72 +6,67 @@ type WavesByName = Record<string, string>; // file name -> base64 wave file
 
 class ChimePlayer {
     private context: AudioContext | null = null;
-    private readonly buffers = new Map<string, Promise<AudioBuffer | null>>();
+    private readonly buffers = new Map<string, AudioBuffer>();
     private sounding: AudioBufferSourceNode | null = null;
-    private asked = 0; // counts the chimes asked for, so that a late decode of an old one stays silent
+    private waiting = ""; // a chime asked for before it was decoded
 
-    constructor(private readonly waves: WavesByName) {}
+    // Decoded at once, so that a click starts its chime in the same moment.
+    // A context made before any click starts suspended; a click lets it run.
+    constructor(waves: WavesByName) {
+        try {
+            this.context = new AudioContext();
+        } catch {
+            return; // no sound output on this machine
+        }
+        const context = this.context;
+        for (const [name, wave] of Object.entries(waves)) {
+            context.decodeAudioData(decodeBase64(wave).buffer).then(
+                (buffer) => {
+                    this.buffers.set(name, buffer);
+                    if (this.waiting === name) {
+                        this.play(name);
+                    }
+                },
+                () => undefined,
+            );
+        }
+    }
 
     play(fileName: string): void {
         this.stop();
-        const asked = ++this.asked;
-        const context = this.audio();
+        const context = this.context;
         if (!context) {
             return;
         }
-        // A context made before any click starts suspended; a click lets it run.
         if (context.state === "suspended") {
             context.resume().catch(() => undefined);
         }
-        this.decoded(context, fileName).then((buffer) => {
-            if (!buffer || asked !== this.asked || this.context !== context) {
-                return;
-            }
-            const source = context.createBufferSource();
-            source.buffer = buffer;
-            source.connect(context.destination);
-            source.start();
-            this.sounding = source;
-        });
+        const buffer = this.buffers.get(fileName);
+        if (!buffer) {
+            this.waiting = fileName;
+            return;
+        }
+        const source = context.createBufferSource();
+        source.buffer = buffer;
+        source.connect(context.destination);
+        source.start();
+        this.sounding = source;
     }
 
     // Silences everything for good, as the end of the program does.
     close(): void {
         this.stop();
-        this.asked++;
         this.context?.close().catch(() => undefined);
         this.context = null;
     }
 
     private stop(): void {
+        this.waiting = "";
         try {
             this.sounding?.stop();
         } catch {
             // already ended
         }
         this.sounding = null;
-    }
-
-    private audio(): AudioContext | null {
-        if (!this.context) {
-            try {
-                this.context = new AudioContext();
-            } catch {
-                return null; // no sound output on this machine
-            }
-        }
-        return this.context;
-    }
-
-    private decoded(context: AudioContext, fileName: string): Promise<AudioBuffer | null> {
-        let buffer = this.buffers.get(fileName);
-        if (!buffer) {
-            const wave = this.waves[fileName];
-            buffer = wave
-                ? context.decodeAudioData(decodeBase64(wave).buffer).catch(() => null)
-                : Promise.resolve(null);
-            this.buffers.set(fileName, buffer);
-        }
-        return buffer;
     }
 }

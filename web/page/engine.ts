@@ -17,6 +17,7 @@ interface EngineExports {
     alloc(bytes: number): number;
     release(pointer: number): void;
     run(customers: number, trials: number, secondsSinceMidnight: number): void;
+    set_tally(bin: number, count: number): void;
     mean_text(): number;
     entry_begin(): void;
     entry_next(): number;
@@ -162,6 +163,10 @@ class Engine {
 
     run(customers: number, trials: number, secondsSinceMidnight: number): void {
         this.exports.run(customers, trials, secondsSinceMidnight);
+    }
+
+    setTally(bin: number, count: number): void {
+        this.exports.set_tally(bin, count);
     }
 
     meanText(): string {

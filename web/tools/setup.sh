@@ -11,8 +11,10 @@ packages=(
     # of double); clang 22 with the WASI libraries compiles it unchanged.
     clang-22 lld-22 libc++-22-dev-wasm32 libc++abi-22-dev-wasm32 libclang-rt-22-dev-wasm32
     wasi-libc
-    # The chimes and the window tables are written by native tools at build time.
-    g++
+    # Native tools at build time write the chimes, the icon and the windows'
+    # tables from the desktop's sources; the pixel test draws in the desktop's
+    # own graph area.
+    g++ pkg-config qt6-base-dev qt6-multimedia-dev
     # The end-to-end tests: Chromium headless, WebKit through its WebDriver
     # under a virtual display, and a Japanese face, without which Chromium
     # draws no text at all.

@@ -1,0 +1,301 @@
+// One table of what a user does and sees, run in every browser. Texts come
+// from the same generated tables the page is built from; what a box, a label
+// or the graph shows is read back from the page.
+import { Key, View } from "./drivers.js";
+
+export interface Texts {
+    questions: { prompt: string; title: string }[];
+    endQuestion: string;
+    confirmTitle: string;
+    quitTitle: string;
+    mainCaption: string;
+    helpCaption: string;
+    defaultAnswer: string;
+}
+
+export type BoxName = "customers" | "trials" | "confirm" | "quit";
+
+export interface Expect {
+    window?: "main" | "help" | null;
+    at?: [number, number]; // the window's top-left in the viewport
+    box?: BoxName | null;
+    field?: string; // an input box's field, wholly selected
+    customers?: string;
+    trials?: string;
+    mean?: string;
+    enabled?: string[];
+    disabled?: string[];
+    focus?: string;
+    ended?: boolean;
+    graphBlank?: boolean;
+    chimes?: ("door" | "closing")[]; // every chime since the page opened
+    titled?: boolean; // the page's title is the window's caption
+}
+
+export type Step =
+    | { press: Key }
+    | { type: string }
+    | { click: string } // a control's name, or a box's answer: ok, cancel, yes, no, close
+    | { clickAtOnce: string } // a box's button the moment the box is up
+    | { expect: Expect }
+    | { run: { customers: number; trials: number; chiSquare?: boolean } }
+    | { tabOrder: string[] }
+    | { help: "printed" | "same as before" }
+    | { desktopPixels: true } // fixed tallies drawn in both editions give the same pixels
+    | { screenshot: string };
+
+export interface Scenario {
+    name: string;
+    view?: Partial<View>;
+    steps: Step[];
+}
+
+const enterCounts = (customers: string, trials: string): Step[] => [
+    { type: customers },
+    { press: "Enter" },
+    { expect: { box: "trials", customers } },
+    { type: trials },
+    { press: "Enter" },
+    { expect: { box: null, customers, trials, focus: "startButton" } },
+];
+
+// Answers as typed into each box: accepted with the count stored, or refused
+// without a word, the same box coming back.
+const customerAnswers: [string, string | null][] = [
+    ["10", "10"],
+    ["1000", "1000"],
+    ["10.9", "10"],
+    ["１２abc", "12"],
+    ["1 000", "1000"],
+    ["＋２０", "20"],
+    ["9", null],
+    ["1001", null],
+    ["9.99", null],
+    ["0", null],
+    ["-20", null],
+    ["abc", null],
+    ["   ", null],
+    ["1e400", null],
+];
+const trialAnswers: [string, string | null][] = [
+    ["1", "1"],
+    ["1000", "1000"],
+    ["1.5", "1"],
+    ["0", null],
+    ["0.5", null],
+    ["1000.5", null],
+];
+
+const allButtons = ["startButton", "quitButton", "initializeButton", "helpButton"];
+const freshWindow: Expect = {
+    window: "main",
+    customers: "",
+    trials: "",
+    mean: "",
+    enabled: allButtons,
+    graphBlank: true,
+};
+
+export const scenarios: Scenario[] = [
+    {
+        name: "start-up shows the main window in place and asks for the customers",
+        steps: [
+            { expect: { ...freshWindow, at: [232, 99], titled: true, box: "customers", field: "100" } },
+            { screenshot: "start-up" },
+        ],
+    },
+    {
+        name: "Enter in both boxes keeps the defaults",
+        steps: [
+            { press: "Enter" },
+            { expect: { box: "trials", field: "100", customers: "100", trials: "" } },
+            { press: "Enter" },
+            { expect: { box: null, customers: "100", trials: "100", focus: "startButton", chimes: [] } },
+        ],
+    },
+    ...customerAnswers.map(
+        ([answer, stored]): Scenario => ({
+            name: `the customer box ${stored ? `takes "${answer}" as ${stored}` : `refuses "${answer}"`}`,
+            steps: [
+                { type: answer },
+                { press: "Enter" },
+                { expect: stored ? { box: "trials", customers: stored } : { box: "customers", field: "100", customers: "" } },
+            ],
+        }),
+    ),
+    ...trialAnswers.map(
+        ([answer, stored]): Scenario => ({
+            name: `the trial box ${stored ? `takes "${answer}" as ${stored}` : `refuses "${answer}"`}`,
+            steps: [
+                { press: "Enter" },
+                { type: answer },
+                { press: "Enter" },
+                { expect: stored ? { box: null, trials: stored } : { box: "trials", field: "100", trials: "" } },
+            ],
+        }),
+    ),
+    {
+        name: "Cancel at the customer box, then No, asks for the customers again",
+        steps: [
+            { click: "cancel" },
+            { expect: { box: "confirm" } },
+            { press: "Escape" },
+            { expect: { box: "confirm" } },
+            { click: "close" },
+            { expect: { box: "confirm" } },
+            { click: "no" },
+            { expect: { box: "customers", field: "100", customers: "" } },
+        ],
+    },
+    {
+        name: "an empty answer at the trial box, then No, asks for the trials again",
+        steps: [
+            { press: "Enter" },
+            { press: "Backspace" },
+            { press: "Enter" },
+            { expect: { box: "confirm", customers: "100" } },
+            { press: "n" },
+            { expect: { box: "trials", field: "100", customers: "100" } },
+        ],
+    },
+    {
+        name: "Escape at the customer box, then Yes, ends the program at once",
+        steps: [{ press: "Escape" }, { expect: { box: "confirm" } }, { press: "Enter" }, { expect: { ended: true } }],
+    },
+    {
+        name: "the close box of the trial box, then Yes, ends the program",
+        steps: [
+            { press: "Enter" },
+            { click: "close" },
+            { expect: { box: "confirm" } },
+            { click: "yes" },
+            { expect: { ended: true } },
+        ],
+    },
+    {
+        name: "a click on OK the moment the box is up is the end of a double-click and goes nowhere",
+        steps: [
+            { clickAtOnce: "ok" },
+            { expect: { box: "customers" } },
+            { click: "ok" },
+            { expect: { box: "trials" } },
+        ],
+    },
+    {
+        name: "a run of 35 x 1000 draws the exact law and sets the buttons",
+        steps: [
+            ...enterCounts("35", "1000"),
+            { run: { customers: 35, trials: 1000, chiSquare: true } },
+            { expect: { disabled: ["startButton"], enabled: ["quitButton", "initializeButton", "helpButton"], graphBlank: false } },
+            { screenshot: "run-35x1000" },
+            { click: "startButton" },
+            { expect: { disabled: ["startButton"], box: null } },
+        ],
+    },
+    {
+        name: "a run of 10 x 1000 draws the exact law",
+        steps: [...enterCounts("10", "1000"), { run: { customers: 10, trials: 1000, chiSquare: true } }],
+    },
+    {
+        name: "the largest run, 1000 x 1000, stays within its bounds",
+        steps: [...enterCounts("1000", "1000"), { run: { customers: 1000, trials: 1000 } }],
+    },
+    {
+        name: "at two device pixels per pixel the graph is drawn at the device's size",
+        view: { scale: 2 },
+        steps: [
+            ...enterCounts("35", "1000"),
+            { run: { customers: 35, trials: 1000, chiSquare: true } },
+            { screenshot: "run-35x1000-x2" },
+        ],
+    },
+    ...[1, 2].map(
+        (scale): Scenario => ({
+            name: `fixed tallies light the desktop's pixels at ${scale} device pixel(s) per pixel`,
+            view: { scale },
+            steps: [{ press: "Enter" }, { press: "Enter" }, { desktopPixels: true }],
+        }),
+    ),
+    {
+        name: "quit answered No leaves everything as it was",
+        steps: [
+            ...enterCounts("35", "100"),
+            { run: { customers: 35, trials: 100 } },
+            { click: "quitButton" },
+            { expect: { box: "quit", chimes: ["closing"] } },
+            { press: "Escape" },
+            { expect: { box: "quit" } },
+            { click: "close" },
+            { expect: { box: "quit" } },
+            { click: "no" },
+            { expect: { box: null, graphBlank: false, customers: "35", trials: "100", disabled: ["startButton"] } },
+        ],
+    },
+    {
+        name: "quit answered Yes ends the program",
+        steps: [
+            ...enterCounts("35", "100"),
+            { click: "quitButton" },
+            { expect: { box: "quit" } },
+            { press: "y" },
+            { expect: { ended: true, chimes: ["closing"] } },
+        ],
+    },
+    {
+        name: "initialize before a run empties the labels and asks again",
+        steps: [
+            ...enterCounts("35", "100"),
+            { click: "initializeButton" },
+            { expect: { ...freshWindow, box: "customers", field: "100", chimes: ["door"] } },
+            ...enterCounts("12", "3"),
+        ],
+    },
+    {
+        name: "initialize after a run clears the graph and lets the start button run again",
+        steps: [
+            ...enterCounts("35", "100"),
+            { run: { customers: 35, trials: 100 } },
+            { click: "initializeButton" },
+            { expect: { ...freshWindow, box: "customers" } },
+            ...enterCounts("10", "1000"),
+            { run: { customers: 10, trials: 1000 } },
+        ],
+    },
+    {
+        name: "initialize, then Cancel and Yes at the trial box, ends the program",
+        steps: [
+            ...enterCounts("35", "100"),
+            { click: "initializeButton" },
+            { press: "Enter" },
+            { press: "Escape" },
+            { expect: { box: "confirm" } },
+            { click: "yes" },
+            { expect: { ended: true } },
+        ],
+    },
+    {
+        name: "help after a run, and back, brings a fresh main window that asks for both counts",
+        steps: [
+            ...enterCounts("35", "100"),
+            { run: { customers: 35, trials: 100 } },
+            { click: "helpButton" },
+            { expect: { window: "help", titled: true, focus: "closeButton", chimes: ["door"] } },
+            { help: "printed" },
+            { screenshot: "help" },
+            { click: "closeButton" },
+            { expect: { ...freshWindow, titled: true, box: "customers", field: "100", chimes: ["door"] } },
+            ...enterCounts("35", "100"),
+            { click: "helpButton" },
+            { help: "same as before" },
+        ],
+    },
+    {
+        name: "the keyboard goes round start, quit, initialize, the graph and help",
+        steps: [...enterCounts("35", "100"), { tabOrder: ["startButton", "quitButton", "initializeButton", "graph", "helpButton"] }],
+    },
+    {
+        name: "in an 800 x 600 viewport the window moves up just enough to be whole",
+        view: { width: 800, height: 600 },
+        steps: [{ expect: { window: "main", at: [232, 88], box: "customers" } }, { screenshot: "small-viewport" }],
+    },
+];

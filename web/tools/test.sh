@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the page and runs its scenarios from file://
+# in headless Chromium and in WebKit under a private virtual display; non-zero
+# on any failure. Screenshots land in build/web/screens.
+set -euo pipefail
+web=$(cd "$(dirname "$0")/.." && pwd)
+root=$(cd "$web/.." && pwd)
+out="$root/build/web"
+"$web/tools/build.sh"
+
+# The desktop's own graph area off screen, for the test that compares pixels.
+mkdir -p "$out/tools/moc"
+/usr/lib/qt6/libexec/moc "$root/controls/picture_area.h" -o "$out/tools/moc/picture_area.cpp"
+# shellcheck disable=SC2046
+g++ -std=c++20 -O1 -fPIC -I"$root" -Wall -Wextra -Wconversion -Werror \
+    "$web/tests/desktop_graph.cpp" "$root/controls/picture_area.cpp" \
+    "$out/tools/moc/picture_area.cpp" "$root/engine/frequency_graph.cpp" "$root/engine/fault.cpp" \
+    "$root/form/raster.cpp" $(pkg-config --cflags Qt6Widgets | sed 's/-I/-isystem /g') \
+    $(pkg-config --libs Qt6Widgets) -o "$out/tools/desktop_graph"
+
+# The compiled tests find puppeteer-core beside them.
+ln -sfn "$web/node_modules" "$out/node_modules"
+"$web/node_modules/.bin/tsc" -p "$web/tsconfig.tests.json"
+node "$out/node/tests/run.js" "$out" chromium
+
+# WebKit's driver opens its browser on an X display of its own.
+display=""
+for number in $(seq 90 120); do
+    if [[ ! -e /tmp/.X11-unix/X$number && ! -e /tmp/.X$number-lock ]]; then
+        display=":$number"
+        break
+    fi
+done
+[[ -n $display ]] || { echo "no free X display number" >&2; exit 1; }
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill "$xvfb" 2>/dev/null || true' EXIT
+for _ in $(seq 50); do
+    [[ -e /tmp/.X11-unix/X${display#:} ]] && break
+    sleep 0.1
+done
+DISPLAY=$display node "$out/node/tests/run.js" "$out" webkit
