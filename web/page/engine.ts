@@ -9,6 +9,7 @@ interface DeviceCanvas {
     print(x: number, y: number, text: string): void;
     clear(): void;
     measure(text: string, fontPixels: number, spacing: number): number;
+    flush(): void; // the module's drawing has ended: everything it asked for is on the canvas
 }
 
 interface EngineExports {
@@ -36,6 +37,7 @@ interface EngineExports {
     label_row_spacing(): number;
     help_text_spacing(): number;
     place_within(start: number, length: number, available: number): number;
+    warm_up(): void;
 }
 
 const enum SurfaceId {
@@ -196,14 +198,21 @@ class Engine {
 
     clearSurface(surface: SurfaceId): void {
         this.exports.clear_surface(surface);
+        this.canvases[surface]?.flush();
+    }
+
+    warmUp(): void {
+        this.exports.warm_up();
     }
 
     drawGraph(): void {
         this.exports.draw_graph();
+        this.canvases[SurfaceId.Graph]?.flush();
     }
 
     printHelp(): void {
         this.exports.print_help();
+        this.canvases[SurfaceId.HelpText]?.flush();
     }
 
     private text(pointer: number, length: number): string {

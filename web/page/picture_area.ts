@@ -6,7 +6,10 @@ class PictureArea implements DeviceCanvas {
     readonly element: HTMLCanvasElement;
     private readonly context: CanvasRenderingContext2D & { letterSpacing?: string };
     private device: DeviceSize = { width: 0, height: 0, fontPixels: 0 };
-    private fillColour = -1; // the canvas's fill style as the engine last set it
+    // Rectangles of one colour are gathered into one path and filled at once:
+    // on whole device pixels that lights the same pixels as one fill each.
+    private pending: Path2D | null = null;
+    private pendingColour = -1;
     private spacing = 0; // device pixels after every printed character
 
     constructor(
@@ -43,18 +46,27 @@ class PictureArea implements DeviceCanvas {
     }
 
     fill(left: number, top: number, width: number, height: number, rgb: number): void {
-        if (rgb !== this.fillColour) {
-            this.fillColour = rgb;
-            this.context.fillStyle = `#${rgb.toString(16).padStart(6, "0")}`;
+        if (rgb !== this.pendingColour) {
+            this.flush();
+            this.pendingColour = rgb;
         }
-        this.context.fillRect(left, top, width, height);
+        (this.pending ??= new Path2D()).rect(left, top, width, height);
+    }
+
+    // Fills what was gathered; the engine's drawing ends with it.
+    flush(): void {
+        if (this.pending) {
+            this.context.fillStyle = `#${this.pendingColour.toString(16).padStart(6, "0")}`;
+            this.context.fill(this.pending);
+            this.pending = null;
+        }
     }
 
     print(x: number, y: number, text: string): void {
         const context = this.context;
+        this.flush();
         this.useFont(this.device.fontPixels, this.spacing);
         context.fillStyle = this.control.textColour;
-        this.fillColour = -1;
         context.textBaseline = "alphabetic";
         // The top of the first character cell at the point: the baseline one ascent lower.
         const baseline = y + context.measureText(text).fontBoundingBoxAscent;
@@ -69,7 +81,7 @@ class PictureArea implements DeviceCanvas {
     }
 
     clear(): void {
-        this.fillColour = -1;
+        this.pending = null;
         this.context.fillStyle = this.control.background;
         this.context.fillRect(0, 0, this.device.width, this.device.height);
     }

@@ -16,10 +16,6 @@ function secondsSinceMidnight(): number {
     return (now.getTime() - midnight.getTime()) / 1000;
 }
 
-// Lets the events already waiting be handled, once, as a run does first.
-function letPendingInputThrough(): Promise<void> {
-    return new Promise((resolve) => setTimeout(resolve, 0));
-}
 
 // A picture control's frame: the border, the canvas inside, the keyboard's
 // focus and the name a screen reader gives it.
@@ -36,7 +32,6 @@ class MainWindow {
     readonly window: FormWindow;
     readonly graph: PictureArea;
     counts: { customers: number; trials: number } | null = null;
-    private running = false;
 
     constructor(readonly program: Program) {
         const form = program.form;
@@ -59,11 +54,9 @@ class MainWindow {
         };
         const w = this.window;
         w.button("startButton").addEventListener("click", () => this.startRun());
-        w.button("quitButton").addEventListener("click", () => this.whenIdle(() => program.quit()));
-        w.button("initializeButton").addEventListener("click", () =>
-            this.whenIdle(() => program.initialize(this)),
-        );
-        w.button("helpButton").addEventListener("click", () => this.whenIdle(() => program.help(this)));
+        w.button("quitButton").addEventListener("click", () => program.quit());
+        w.button("initializeButton").addEventListener("click", () => program.initialize(this));
+        w.button("helpButton").addEventListener("click", () => program.help(this));
     }
 
     // A value label is known to a screen reader by its caption and its value.
@@ -86,15 +79,13 @@ class MainWindow {
         this.showValue("customerCount", "customerCaption", "");
     }
 
-    async startRun(): Promise<void> {
+    // The run lets no event through: a browser hands the click over only once
+    // every event before it has been handled, and those after it wait for the
+    // run to end.
+    startRun(): void {
         // A click before the counts are in has nothing to run; one queued
         // behind a run's own click finds the start button disabled after it.
-        if (this.running || !this.counts) {
-            return;
-        }
-        this.running = true;
-        await letPendingInputThrough();
-        if (this.program.ended) {
+        if (!this.counts) {
             return;
         }
         const w = this.window;
@@ -123,21 +114,12 @@ class MainWindow {
         w.button("quitButton").disabled = false;
         w.button("initializeButton").disabled = false;
         w.element.style.cursor = "default";
-        this.running = false;
-    }
-
-    // A command clicked while a run lets pending input through waits for the run.
-    private whenIdle(command: () => void): void {
-        if (this.running) {
-            setTimeout(() => this.whenIdle(command), 0);
-        } else {
-            command();
-        }
     }
 }
 
 class Program {
     ended = false;
+    private warm = false;
     private readonly chimes: ChimePlayer;
     private helpWindow: FormWindow | null = null;
 
@@ -163,7 +145,12 @@ class Program {
         this.place(main.window);
         main.window.button("startButton").focus();
         // The window's first activation asks for the counts, once it is on screen.
-        requestAnimationFrame(() => setTimeout(() => this.enterParameters(main), 0));
+        requestAnimationFrame(() =>
+            setTimeout(() => {
+                this.enterParameters(main);
+                this.warmUp();
+            }, 0),
+        );
     }
 
     async enterParameters(main: MainWindow): Promise<void> {
@@ -196,6 +183,16 @@ class Program {
         }
         main.counts = entry.accepted();
         main.window.button("startButton").focus();
+    }
+
+    // While the first box waits for its answer, the module runs the largest
+    // run once on the side, so that the browser has it optimised by the
+    // first click.
+    private warmUp(): void {
+        if (!this.warm) {
+            this.warm = true;
+            setTimeout(() => this.engine.warmUp(), 50);
+        }
     }
 
     async quit(): Promise<void> {

@@ -1,0 +1,107 @@
+// Times the page in headless Chromium, from file://:
+//   node bench.js <build folder> [repetitions]
+// - from navigation to the first input box on screen, fresh page each time;
+// - the largest run's click, from the click event to its last pixel in the
+//   canvas and to the next frame, the first click of a fresh page ("cold",
+//   the module not yet optimised) and later clicks on the same page ("warm").
+// Prints the medians in milliseconds.
+import { join, resolve } from "node:path";
+import { pathToFileURL } from "node:url";
+import puppeteer from "puppeteer-core";
+
+const build = resolve(process.argv[2] ?? "build/web");
+const repetitions = Number(process.argv[3] ?? 9);
+const url = pathToFileURL(join(build, "pernam3.html")).href;
+
+const median = (values: number[]) => {
+    const sorted = [...values].sort((a, b) => a - b);
+    return sorted[Math.floor(sorted.length / 2)]!;
+};
+
+// Installed before the page's own script: when the first box opens, and when
+// a click on the start button ends in a disabled button (the run's last step,
+// after the drawing) and then in a frame.
+const watch = `
+    window.pernamBench = { boxAt: 0, clicks: [] };
+    new MutationObserver(() => {
+        if (!window.pernamBench.boxAt && document.querySelector("dialog[open]")) {
+            window.pernamBench.boxAt = performance.now();
+        }
+    }).observe(document, { subtree: true, childList: true, attributes: true });
+    document.addEventListener("click", (event) => {
+        const button = event.target.closest && event.target.closest("#startButton");
+        if (!button) { return; }
+        const click = { at: event.timeStamp, drawn: 0, shown: 0 };
+        window.pernamBench.clicks.push(click);
+        const observer = new MutationObserver(() => {
+            if (button.disabled && !click.drawn) {
+                click.drawn = performance.now();
+                observer.disconnect();
+                requestAnimationFrame(() => setTimeout(() => { click.shown = performance.now(); }, 0));
+            }
+        });
+        observer.observe(button, { attributes: true });
+    }, true);
+`;
+
+const browser = await puppeteer.launch({
+    executablePath: process.env["CHROMIUM"] ?? "/usr/bin/chromium",
+    headless: true,
+    args: [
+        "--no-sandbox",
+        "--disable-gpu",
+        "--disable-background-networking",
+        "--disable-component-update",
+        "--disable-sync",
+        "--no-first-run",
+    ],
+});
+const version = await browser.version();
+const toFirstBox: number[] = [];
+const cold: { drawn: number; shown: number }[] = [];
+const warm: { drawn: number; shown: number }[] = [];
+try {
+    for (let repetition = 0; repetition < repetitions; repetition++) {
+        const page = await browser.newPage();
+        await page.setViewport({ width: 1024, height: 768 });
+        await page.evaluateOnNewDocument(watch);
+        await page.goto(url);
+        await page.waitForSelector("dialog[open]");
+        toFirstBox.push(await page.evaluate(() => (window as any).pernamBench.boxAt as number));
+        const enter = async () => {
+            for (const answer of ["1000", "1000"]) {
+                await page.waitForSelector("dialog[open] input");
+                await page.keyboard.type(answer);
+                await page.keyboard.press("Enter");
+            }
+            await page.waitForFunction(() => !document.querySelector("dialog[open]"));
+        };
+        await enter();
+        for (let click = 0; click < 4; click++) {
+            if (click > 0) {
+                await page.click("#initializeButton");
+                await enter();
+            }
+            await page.click("#startButton");
+            await page.waitForFunction((n) => {
+                const clicks = (window as any).pernamBench.clicks;
+                return clicks.length === n && clicks[n - 1].shown > 0;
+            }, {}, click + 1);
+            const times = await page.evaluate((n) => {
+                const c = (window as any).pernamBench.clicks[n];
+                return { drawn: c.drawn - c.at, shown: c.shown - c.at };
+            }, click);
+            (click === 0 ? cold : warm).push(times);
+        }
+        await page.close();
+    }
+} finally {
+    await browser.close();
+}
+const show = (what: string, values: number[]) => console.log(`${what.padEnd(44)} ${median(values).toFixed(2)} ms`);
+console.log(`${version}, ${repetitions} fresh pages, medians`);
+show("file:// to the first input box", toFirstBox);
+show("1000 x 1000 click to last pixel, cold", cold.map((t) => t.drawn));
+show("1000 x 1000 click to next frame, cold", cold.map((t) => t.shown));
+show("1000 x 1000 click to last pixel, warm", warm.map((t) => t.drawn));
+show("1000 x 1000 click to next frame, warm", warm.map((t) => t.shown));

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Times the browser edition against the desktop in one run of this script: the
+# desktop's click at 1000 x 1000 (Google Benchmark, in build/desktop-bench),
+# then the page in headless Chromium from file:// (web/tests/bench.ts).
+set -euo pipefail
+web=$(cd "$(dirname "$0")/.." && pwd)
+root=$(cd "$web/.." && pwd)
+out="$root/build/web"
+"$web/tools/build.sh" >/dev/null
+ln -sfn "$web/node_modules" "$out/node_modules"
+"$web/node_modules/.bin/tsc" -p "$web/tsconfig.tests.json"
+cmake -S "$root" -B "$root/build/desktop-bench" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DPERNAM_BUILD_BENCHMARKS=ON >/dev/null
+cmake --build "$root/build/desktop-bench" --target pernam_bench -j "$(nproc)" >/dev/null
+"$root/build/desktop-bench/bench/pernam_bench" --benchmark_filter='^click' \
+    --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
+node "$out/node/tests/bench.js" "$out" "${1:-9}"
