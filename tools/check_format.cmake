@@ -8,7 +8,8 @@ file(GLOB_RECURSE sources RELATIVE ${ROOT}
     ${ROOT}/help_window/*.cpp ${ROOT}/help_window/*.h
     ${ROOT}/tests/*.cpp ${ROOT}/tests/*.h
     ${ROOT}/bench/*.cpp ${ROOT}/bench/*.h
-    ${ROOT}/tools/*.cpp ${ROOT}/tools/*.h)
+    ${ROOT}/tools/*.cpp ${ROOT}/tools/*.h
+    ${ROOT}/web/*.cpp ${ROOT}/web/*.h)
 execute_process(
     COMMAND ${CLANG_FORMAT} --dry-run --Werror ${sources}
     WORKING_DIRECTORY ${ROOT}
