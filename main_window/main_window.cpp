@@ -112,7 +112,7 @@ void MainWindow::AskForCounts() {
             case entry::Box::EndProgram:
                 services_.exit.ExitNow();
                 return;  // not reached: nothing runs after the end
-            case entry::Box::None:
+            case entry::Box::Done:
                 runSize_ = entry.RunSize();
                 return;
         }
