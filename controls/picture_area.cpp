@@ -1,5 +1,7 @@
 #include "controls/picture_area.h"
 
+#include <QCoreApplication>
+#include <QFocusEvent>
 #include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
@@ -11,6 +13,44 @@
 namespace controls {
 namespace {
 
+// Whether the last key press or mouse button press anywhere in the program
+// was a key press; watched from the first picture area on.
+class InputWatch final : public QObject {
+public:
+    static InputWatch& Instance() {
+        static auto* watch = new InputWatch;
+        return *watch;
+    }
+    bool keyboard = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::KeyPress:
+                keyboard = true;
+                break;
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::TouchBegin:
+            case QEvent::TabletPress:
+                keyboard = false;
+                break;
+            default:
+                break;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    InputWatch() : QObject(QCoreApplication::instance()) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+};
+
+bool LastInputWasKeyboard() {
+    return InputWatch::Instance().keyboard;
+}
+
 QRgb ToQRgb(engine::Rgb colour) {
     return qRgb(colour.red, colour.green, colour.blue);
 }
@@ -18,6 +58,7 @@ QRgb ToQRgb(engine::Rgb colour) {
 }  // namespace
 
 PictureArea::PictureArea(QWidget* parent, form::UserScale scale) : QFrame(parent), scale_(scale) {
+    InputWatch::Instance();
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);  // 2 px sunken on each side
     setAutoFillBackground(true);
     EnsureImage();
@@ -39,6 +80,18 @@ void PictureArea::EnsureImage() {
     image_ = fresh;
 }
 
+// As a browser's :focus-visible: a frame when the focus came by Tab, or by a
+// move of the program's while the keyboard was in use; none for the mouse.
+void PictureArea::focusInEvent(QFocusEvent* event) {
+    showFocus_ = event->reason() != Qt::MouseFocusReason && LastInputWasKeyboard();
+    QFrame::focusInEvent(event);
+}
+
+void PictureArea::focusOutEvent(QFocusEvent* event) {
+    showFocus_ = false;
+    QFrame::focusOutEvent(event);
+}
+
 void PictureArea::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
     EnsureImage();
@@ -49,10 +102,10 @@ void PictureArea::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     // Logical target, device-sized source: one image pixel per device pixel.
     painter.drawImage(QRectF(contentsRect()), image_, QRectF(image_.rect()));
-    // The area takes the keyboard focus, so it shows it: a frame of one
-    // pixel just inside the border. The style's focus rectangle would tint
-    // the whole drawing.
-    if (hasFocus()) {
+    // The area takes the keyboard focus, so it shows it to the keyboard: a
+    // frame of one pixel just inside the border. The style's focus rectangle
+    // would tint the whole drawing.
+    if (hasFocus() && showFocus_) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 1.0));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRectF(contentsRect()).adjusted(0.5, 0.5, -0.5, -0.5));
@@ -117,12 +170,21 @@ void PictureArea::PrintLine(std::string_view utf8Text) {
     const QPoint at = ToDevice(currentX_, currentY_);
     {
         QPainter painter(&image_);
-        painter.setFont(DeviceFont());
+        QFont font = DeviceFont();
+        if (utf8Text == spacedText_) {
+            font.setLetterSpacing(QFont::AbsoluteSpacing, spacing_ * devicePixelRatioF());
+        }
+        painter.setFont(font);
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(QPoint(at.x(), at.y() + painter.fontMetrics().ascent()),
                          ToQString(utf8Text));
     }
     NewLine();
+}
+
+void PictureArea::SpaceOut(std::string_view text, double spacing) {
+    spacedText_ = text;
+    spacing_ = spacing;
 }
 
 void PictureArea::NewLine() {

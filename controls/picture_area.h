@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QImage>
+#include <string>
 
 #include "engine/drawing_surface.h"
 #include "form/raster.h"
@@ -25,6 +26,10 @@ public:
     void NewLine() override;
     void Clear() override;
 
+    // Prints `text`, wherever it is printed, with `spacing` logical pixels
+    // after each character, and every other text with the font's own.
+    void SpaceOut(std::string_view text, double spacing);
+
     // The inner area as drawn, one pixel per device pixel.
     const QImage& Image() const { return image_; }
     // Device pixel of a point in user units.
@@ -33,6 +38,8 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void EnsureImage();
@@ -46,6 +53,9 @@ private:
     QImage image_;
     float currentX_ = 0.0F;
     float currentY_ = 0.0F;
+    std::string spacedText_;
+    double spacing_ = 0.0;
+    bool showFocus_ = false;  // the focus came from the keyboard
 };
 
 }  // namespace controls

@@ -32,7 +32,7 @@ std::optional<AcceptedCount> ParameterEntry::Answer(std::string_view text) {
         asking_ = &kTrialQuestion;
     } else {
         size_.trials = accepted.count;
-        next_ = Box::None;
+        next_ = Box::Done;
     }
     return accepted;
 }

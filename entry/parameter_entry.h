@@ -23,7 +23,7 @@ extern const CountQuestion kTrialQuestion;
 enum class Box {
     Count,        // the input box of Question(), starting with its default text
     EndQuestion,  // the yes/no box that follows an empty answer
-    None,         // both counts are in: RunSize() holds them
+    Done,         // both counts are in: RunSize() holds them
     EndProgram,   // the user chose to end the program
 };
 
@@ -46,7 +46,7 @@ public:
     // question again.
     void AnswerEnd(bool yes);
 
-    // Both counts, once Next() is Box::None.
+    // Both counts, once Next() is Box::Done.
     engine::RunSize RunSize() const { return size_; }
 
 private:

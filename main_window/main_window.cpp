@@ -35,21 +35,19 @@ void ShowValue(QLabel* value, const QLabel* caption, const QString& text) {
 
 // The label row under the graph places its numbers with plain spaces, set for
 // the classroom machines' face. In the stand-in face "0" would stand about six
-// units left of its tick, so the characters are spaced out a fraction of a
-// pixel until the last number is centred under it; the text stays as it is.
+// units left of its tick, so the row's characters are spaced out a fraction of
+// a pixel until the last number is centred under it; the text stays as it is,
+// and the graph's other texts keep the face's own spacing.
 void FitLabelRow(controls::PictureArea& graph) {
-    QFont font = graph.font();
-    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.0);
-    const QFontMetricsF metrics(font);
+    const QFontMetricsF metrics(graph.font());
     const QString row = ToQString(texts::kLabelRow);
     const QString lead = row.left(row.size() - 1);
     const double perUnit = graph.contentsRect().width() / engine::kGraphWidthUnits;
-    font.setLetterSpacing(
-        QFont::AbsoluteSpacing,
+    graph.SpaceOut(
+        texts::kLabelRow,
         form::SpacingToCentreLast(engine::kLabelRowX * perUnit, metrics.horizontalAdvance(lead),
                                   metrics.horizontalAdvance(row.back()),
                                   static_cast<double>(lead.size()), engine::kZeroTickX * perUnit));
-    graph.setFont(font);
 }
 
 }  // namespace
@@ -114,7 +112,7 @@ void MainWindow::AskForCounts() {
             case entry::Box::EndProgram:
                 services_.exit.ExitNow();
                 return;  // not reached: nothing runs after the end
-            case entry::Box::None:
+            case entry::Box::Done:
                 runSize_ = entry.RunSize();
                 return;
         }

@@ -47,7 +47,8 @@ void CanvasSurface::DrawBox(float x1, float y1, float x2, float y2, engine::Rgb 
 }
 
 void CanvasSurface::PrintLine(std::string_view utf8Text) {
-    canvas_.Print(ToDevice(currentX_, currentY_), utf8Text);
+    canvas_.Print(ToDevice(currentX_, currentY_), utf8Text,
+                  !spacedText_.empty() && utf8Text == spacedText_ ? textSpacing_ : spacing_);
     NewLine();
 }
 

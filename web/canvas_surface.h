@@ -16,7 +16,8 @@ class Canvas {
 public:
     virtual ~Canvas() = default;
     virtual void Fill(const form::DeviceRect& extent, engine::Rgb colour) = 0;
-    virtual void Print(form::DevicePoint at, std::string_view utf8Text) = 0;
+    // `spacing` device pixels go after every character.
+    virtual void Print(form::DevicePoint at, std::string_view utf8Text, double spacing) = 0;
     virtual void Clear() = 0;
 };
 
@@ -39,6 +40,15 @@ public:
     void NewLine() override;
     void Clear() override;
 
+    // Device pixels after every character of every text printed, and of one
+    // text alone, wherever it is printed (a text of the program's own, which
+    // outlives the surface).
+    void SetSpacing(double spacing) { spacing_ = spacing; }
+    void SpaceOut(std::string_view text, double spacing) {
+        spacedText_ = text;
+        textSpacing_ = spacing;
+    }
+
 private:
     form::DevicePoint ToDevice(double x, double y) const;
 
@@ -50,6 +60,9 @@ private:
     int fontPixels_;
     float currentX_ = 0.0F;
     float currentY_ = 0.0F;
+    double spacing_ = 0.0;
+    std::string_view spacedText_;
+    double textSpacing_ = 0.0;
 };
 
 // A picture's inner area in CSS pixels: its place less the sunken border.

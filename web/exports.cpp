@@ -28,7 +28,8 @@ extern "C" {
 PERNAM_IMPORT(fill)
 void CanvasFill(int surface, int left, int top, int width, int height, int rgb);
 PERNAM_IMPORT(print)
-void CanvasPrint(int surface, int x, int y, const char* utf8Text, std::size_t length);
+void CanvasPrint(int surface, int x, int y, const char* utf8Text, std::size_t length,
+                 double spacing);
 PERNAM_IMPORT(clear)
 void CanvasClear(int surface);
 // The advance of a text in the area's face at a pixel size, with `spacing`
@@ -58,8 +59,8 @@ public:
                    extent.bottom - extent.top + 1,
                    (colour.red << 16) | (colour.green << 8) | colour.blue);
     }
-    void Print(form::DevicePoint at, std::string_view utf8Text) override {
-        CanvasPrint(surface_, at.x, at.y, utf8Text.data(), utf8Text.size());
+    void Print(form::DevicePoint at, std::string_view utf8Text, double spacing) override {
+        CanvasPrint(surface_, at.x, at.y, utf8Text.data(), utf8Text.size(), spacing);
     }
     void Clear() override { CanvasClear(surface_); }
 
@@ -157,7 +158,7 @@ PERNAM_EXPORT(entry_next) int EntryNext() {
             return 0;
         case entry::Box::EndQuestion:
             return 1;
-        case entry::Box::None:
+        case entry::Box::Done:
             return 2;
         case entry::Box::EndProgram:
             break;
@@ -217,10 +218,10 @@ PERNAM_EXPORT(print_help) void PrintHelp() {
     engine::PrintHelpPage(SurfaceAt(kHelpText));
 }
 
-// The graph's spacing in device pixels: the label row's "0" centred under its
-// tick, worked out, as on the desktop, from the face's widths at its own size.
-PERNAM_EXPORT(label_row_spacing) double LabelRowSpacing() {
-    const double pixelRatio = SurfaceAt(kGraph).PixelRatio();
+// The label row alone spaced out until its "0" is centred under its tick,
+// worked out, as on the desktop, from the face's widths at its own size.
+PERNAM_EXPORT(space_label_row) void SpaceLabelRow() {
+    web::CanvasSurface& graph = SurfaceAt(kGraph);
     const int fontPixels = form::FontPixels(kGraphControl.font, 96.0);
     const std::string_view row = form::texts::kLabelRow;
     const std::string_view lead = row.substr(0, row.size() - 1);
@@ -229,15 +230,15 @@ PERNAM_EXPORT(label_row_spacing) double LabelRowSpacing() {
         engine::kLabelRowX * perUnit, Measure(kGraph, lead, fontPixels, 0.0),
         Measure(kGraph, row.substr(row.size() - 1), fontPixels, 0.0), Characters(lead),
         engine::kZeroTickX * perUnit);
-    return spacing * pixelRatio;
+    graph.SpaceOut(row, spacing * graph.PixelRatio());
 }
 
-// The help text's spacing in device pixels, so that its widest line ends
-// inside the area in the face at hand.
-PERNAM_EXPORT(help_text_spacing) double HelpTextSpacing() {
-    const web::CanvasSurface& area = SurfaceAt(kHelpText);
+// Every help line spaced alike, so that the widest ends inside the area in
+// the face at hand.
+PERNAM_EXPORT(fit_help_text) void FitHelpText() {
+    web::CanvasSurface& area = SurfaceAt(kHelpText);
     const double room = (web::InnerArea(kHelpControl).width - kHelpRightMargin) * area.PixelRatio();
-    return form::SpacingToFit(room, [&](double spacing) {
+    area.SetSpacing(form::SpacingToFit(room, [&](double spacing) {
         form::Measured widest{0.0, 1.0};
         for (const std::string_view line : form::texts::kHelpText) {
             const double width = Measure(kHelpText, line, area.DeviceFontPixels(), spacing);
@@ -246,7 +247,7 @@ PERNAM_EXPORT(help_text_spacing) double HelpTextSpacing() {
             }
         }
         return widest;
-    });
+    }));
 }
 
 // Where a window's edge goes along one axis of a viewport `available` long:
@@ -263,7 +264,8 @@ PERNAM_EXPORT(warm_up) void WarmUp() {
     class Unseen final : public web::Canvas {
     public:
         void Fill(const form::DeviceRect& /*extent*/, engine::Rgb /*colour*/) override {}
-        void Print(form::DevicePoint /*at*/, std::string_view /*utf8Text*/) override {}
+        void Print(form::DevicePoint /*at*/, std::string_view /*utf8Text*/,
+                   double /*spacing*/) override {}
         void Clear() override {}
     };
     PageClock clock(0.0F);

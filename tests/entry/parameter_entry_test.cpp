@@ -29,7 +29,7 @@ TEST(ParameterEntry, TheRangeHoldsForTheValueAsReadAndTheWholePartIsKept) {
         ASSERT_TRUE(trialEntry.Answer("35"));
         const auto trial = trialEntry.Answer(answer);
         EXPECT_EQ(trial ? trial->count : 0, trials) << '"' << answer << "\" for trials";
-        EXPECT_EQ(trialEntry.Next(), trials == 0 ? Box::Count : Box::None) << answer;
+        EXPECT_EQ(trialEntry.Next(), trials == 0 ? Box::Count : Box::Done) << answer;
     }
 }
 
@@ -58,7 +58,7 @@ TEST(ParameterEntry, EmptyAnswerOffersToEndAndNoAsksTheSameQuestionAgain) {
     const std::string customers = std::string(entry::kCustomerQuestion.title) + '|';
     const std::string trials = std::string(entry::kTrialQuestion.title) + '|';
     EXPECT_EQ(boxes, customers + "end|" + customers + customers + trials + "end|" + trials);
-    ASSERT_EQ(entry.Next(), Box::None);
+    ASSERT_EQ(entry.Next(), Box::Done);
     EXPECT_EQ(entry.RunSize().customers, 35);
     EXPECT_EQ(entry.RunSize().trials, 100);
 }

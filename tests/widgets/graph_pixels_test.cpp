@@ -1,8 +1,10 @@
 #include <map>
 #include <vector>
 
+#include "controls/window_metrics.h"
 #include "engine/frequency_graph.h"
 #include "form/raster.h"
+#include "form/texts.h"
 #include "widgets/fakes.h"
 
 namespace widget_tests {
@@ -129,6 +131,34 @@ TEST_F(GraphPixels, BarsAxesGridAndTextsStandWhereTheCountsPutThem) {
                     X(10.0 * static_cast<double>(i + 1)),
                     2.0 * area.width() / engine::kGraphWidthUnits)
             << "number " << i + 1;
+    }
+}
+
+// Only the label row is spaced to fit its ticks: captions and vertical-axis
+// labels print as the face sets them, like the same text in an area of the
+// graph's face with no spacing of its own.
+TEST_F(GraphPixels, CaptionsAndLabelsKeepTheFacesOwnSpacing) {
+    Button("startButton")->click();
+    const QImage& graph = Graph()->Image();
+    area = graph.rect();
+    controls::PictureArea plain(nullptr, kScale);
+    plain.resize(Graph()->size());
+    plain.setPalette(Graph()->palette());
+    plain.setFont(controls::GothicFont(form::ControlNamed(form::kMainWindow, "graph").font));
+    const QImage& reference = plain.Image();
+    const struct {
+        double x, y, right;
+        std::string_view text;
+    } texts[] = {{5, 7, 60, form::texts::kVerticalAxisCaption},
+                 {105, 7, 129, form::texts::kHorizontalAxisCaption},
+                 {5, 27, 10.5, form::texts::kVerticalLabels[0]}};
+    for (const auto& text : texts) {
+        plain.Clear();
+        plain.SetCurrentX(static_cast<float>(text.x));
+        plain.SetCurrentY(static_cast<float>(text.y));
+        plain.PrintLine(text.text);
+        const QRect band(QPoint(X(text.x), Y(text.y)), QPoint(X(text.right), Y(text.y + 9)));
+        EXPECT_EQ(graph.copy(band), reference.copy(band)) << text.text;
     }
 }
 

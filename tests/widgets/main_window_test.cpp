@@ -115,6 +115,22 @@ TEST_F(ShownWindow, KeysMoveAndShowTheFocusAndPressButtons) {
     EXPECT_EQ(log.back(), kQuitBox);
 }
 
+// A run started with the mouse leaves the focus on the graph without a frame;
+// Tab into the graph shows it.
+TEST_F(ShownWindow, TheGraphShowsItsFocusFrameOnlyToTheKeyboard) {
+    QTest::mouseClick(Button("startButton"), Qt::LeftButton);
+    ASSERT_EQ(QApplication::focusWidget(), Graph());
+    const QImage afterClick = Graph()->grab().toImage();
+    Graph()->clearFocus();
+    EXPECT_EQ(afterClick, Graph()->grab().toImage());
+    Button("quitButton")->setFocus();
+    for (int tab = 0; tab < 2; ++tab) {  // on to initialize, then to the graph
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    ASSERT_EQ(QApplication::focusWidget(), Graph());
+    EXPECT_NE(afterClick, Graph()->grab().toImage());
+}
+
 TEST_F(ShownWindow, CountsAreAskedOnlyWhenFirstShown) {
     EXPECT_EQ(Text(&window, "customerCount") + Text(&window, "trialCount"), "35100");
     QWidget other;

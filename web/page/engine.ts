@@ -6,7 +6,7 @@
 // pixels; the module decides where every pixel goes.
 interface DeviceCanvas {
     fill(left: number, top: number, width: number, height: number, rgb: number): void;
-    print(x: number, y: number, text: string): void;
+    print(x: number, y: number, text: string, spacing: number): void;
     clear(): void;
     measure(text: string, fontPixels: number, spacing: number): number;
     flush(): void; // the module's drawing has ended: everything it asked for is on the canvas
@@ -34,8 +34,8 @@ interface EngineExports {
     clear_surface(surface: number): void;
     draw_graph(): void;
     print_help(): void;
-    label_row_spacing(): number;
-    help_text_spacing(): number;
+    space_label_row(): void;
+    fit_help_text(): void;
     place_within(start: number, length: number, available: number): number;
     warm_up(): void;
 }
@@ -97,8 +97,8 @@ class Engine {
             canvas: {
                 fill: (surface: number, l: number, t: number, w: number, h: number, rgb: number) =>
                     canvasAt(surface).fill(l, t, w, h, rgb),
-                print: (surface: number, x: number, y: number, pointer: number, length: number) =>
-                    canvasAt(surface).print(x, y, engine!.text(pointer, length)),
+                print: (surface: number, x: number, y: number, pointer: number, length: number, spacing: number) =>
+                    canvasAt(surface).print(x, y, engine!.text(pointer, length), spacing),
                 clear: (surface: number) => canvasAt(surface).clear(),
                 measure: (surface: number, pointer: number, length: number, pixels: number, spacing: number) =>
                     canvasAt(surface).measure(engine!.text(pointer, length), pixels, spacing),
@@ -187,13 +187,14 @@ class Engine {
         };
     }
 
-    // Device pixels after every character of the graph's texts and of the help text.
-    labelRowSpacing(): number {
-        return this.exports.label_row_spacing();
+    // The letter spacing of the graph's label row and of the help text, worked
+    // out from the widths of the face this device has.
+    spaceLabelRow(): void {
+        this.exports.space_label_row();
     }
 
-    helpTextSpacing(): number {
-        return this.exports.help_text_spacing();
+    fitHelpText(): void {
+        this.exports.fit_help_text();
     }
 
     clearSurface(surface: SurfaceId): void {

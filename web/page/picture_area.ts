@@ -10,7 +10,6 @@ class PictureArea implements DeviceCanvas {
     // on whole device pixels that lights the same pixels as one fill each.
     private pending: Path2D | null = null;
     private pendingColour = -1;
-    private spacing = 0; // device pixels after every printed character
 
     constructor(
         private readonly engine: Engine,
@@ -40,11 +39,6 @@ class PictureArea implements DeviceCanvas {
         this.clear();
     }
 
-    // Letter spacing in device pixels, as the engine works it out.
-    setSpacing(devicePixels: number): void {
-        this.spacing = devicePixels;
-    }
-
     fill(left: number, top: number, width: number, height: number, rgb: number): void {
         if (rgb !== this.pendingColour) {
             this.flush();
@@ -62,10 +56,10 @@ class PictureArea implements DeviceCanvas {
         }
     }
 
-    print(x: number, y: number, text: string): void {
+    print(x: number, y: number, text: string, spacing: number): void {
         const context = this.context;
         this.flush();
-        this.useFont(this.device.fontPixels, this.spacing);
+        this.useFont(this.device.fontPixels, spacing);
         context.fillStyle = this.control.textColour;
         context.textBaseline = "alphabetic";
         // The top of the first character cell at the point: the baseline one ascent lower.
@@ -76,7 +70,7 @@ class PictureArea implements DeviceCanvas {
         }
         for (const character of text) {
             context.fillText(character, x, baseline);
-            x += context.measureText(character).width + this.spacing;
+            x += context.measureText(character).width + spacing;
         }
     }
 

@@ -38,7 +38,7 @@ class MainWindow {
         const graphControl = controlOf(form.mainWindow, "graph");
         this.graph = new PictureArea(program.engine, SurfaceId.Graph, graphControl, form.faces);
         // The label row's "0" under its tick in the face this device has.
-        this.graph.setSpacing(program.engine.labelRowSpacing());
+        program.engine.spaceLabelRow();
         this.window = new FormWindow("main", form.mainWindow, form.faces, (control) =>
             pictureFrame(this.graph, control, "img"),
         );
@@ -221,7 +221,7 @@ class Program {
         const control = controlOf(form.helpWindow, "helpText");
         const text = new PictureArea(this.engine, SurfaceId.HelpText, control, form.faces);
         // The lines were broken for another face: fitted to the area, unchanged.
-        text.setSpacing(this.engine.helpTextSpacing());
+        this.engine.fitHelpText();
         const help = new FormWindow("help", form.helpWindow, form.faces, () => {
             const frame = pictureFrame(text, control, "document");
             // A screen reader cannot read the printed pixels; it gets the text itself.
