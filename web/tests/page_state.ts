@@ -159,3 +159,36 @@ export const readBars = `
     }
     return counts;
 `;
+
+// The centres of the numbers under the horizontal axis, in graph units, read
+// from the canvas: dark columns below the ticks, grouped where they are less
+// than two units apart.
+export const readLabelRow = `
+    const canvas = document.querySelector("[data-window=main] canvas");
+    const { width, height } = canvas;
+    const pixels = canvas.getContext("2d").getImageData(0, 0, width, height).data;
+    const perUnit = width / 130;
+    const below = Math.round(286 * height / 300) + Math.max(1, Math.round(devicePixelRatio));
+    const dark = [];
+    for (let x = 0; x < width; x++) {
+        dark[x] = false;
+        for (let y = below; y < height; y++) {
+            const i = 4 * (y * width + x);
+            if (pixels[i] < 128 && pixels[i + 1] < 128 && pixels[i + 2] < 128) { dark[x] = true; break; }
+        }
+    }
+    const centres = [];
+    let start = -1;
+    let last = -1e9;
+    for (let x = 0; x <= width; x++) {
+        if (x < width && dark[x]) {
+            if (x - last > 2 * perUnit) {
+                if (start >= 0) { centres.push((start + last) / 2 / perUnit); }
+                start = x;
+            }
+            last = x;
+        }
+    }
+    if (start >= 0) { centres.push((start + last) / 2 / perUnit); }
+    return centres;
+`;

@@ -7,7 +7,7 @@ import { join, resolve } from "node:path";
 import { pathToFileURL } from "node:url";
 import { ChromiumDriver, Driver, View, WebKitDriver } from "./drivers.js";
 import { chiSquare, minimumLaw } from "./law.js";
-import { PageState, fixClock, readBars, readState, watchPage } from "./page_state.js";
+import { PageState, fixClock, readBars, readLabelRow, readState, watchPage } from "./page_state.js";
 import { BoxName, Expect, Scenario, Step, Texts, scenarios } from "./scenarios.js";
 
 const build = resolve(process.argv[2] ?? "build/web");
@@ -224,6 +224,11 @@ class ScenarioRun {
         const mean = state.labels["meanShortage"] ?? "";
         if (!/^-?\d*\.\d$/.test(mean) || (run.customers < 115 && Math.abs(Number(mean) - sum / total) > 0.051)) {
             throw new StepFailure(`mean label "${mean}" for bars whose mean is ${sum / total}`);
+        }
+        // Each of the twelve numbers within two units of its tick, x = 10 .. 120.
+        const centres = await this.driver.read<number[]>(readLabelRow);
+        if (centres.length !== 12 || centres.some((x, i) => Math.abs(x - 10 * (i + 1)) > 2)) {
+            throw new StepFailure(`the label row's numbers stand at ${centres.map((x) => x.toFixed(1)).join(" ")}`);
         }
         if (run.chiSquare) {
             const test = chiSquare(tallies, minimumLaw(run.customers), run.trials);
