@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "controls/accessibility.h"
 #include "controls/utf8.h"
 #include "form/texts.h"
 
@@ -73,6 +74,7 @@ void YesNoBox::closeEvent(QCloseEvent* event) {
 
 InputBox::InputBox(const QString& prompt, const QString& title, const QString& defaultText)
     : QInputDialog(QApplication::activeWindow()) {
+    InstallAccessibleInterfaces();  // before the field is made
     setWindowTitle(title);
     setLabelText(prompt);
     setInputMode(QInputDialog::TextInput);

@@ -1,7 +1,13 @@
+#include <QAccessible>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QTimer>
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <mutex>
+#include <thread>
 
 #include "controls/modal_boxes.h"
 #include "widgets/fakes.h"
@@ -56,6 +62,66 @@ TEST(ModalBoxes, InputBoxGivesTheTextOnlyOnOk) {
         });
         EXPECT_EQ(boxes.AskText("人数は？", "設定", "100"), expected);
     }
+}
+
+// Ends the test program as failed when the body has not returned in time: a
+// query that never returns fails instead of blocking the suite.
+void WithinSeconds(int seconds, const std::function<void()>& body) {
+    std::mutex mutex;
+    std::condition_variable returned;
+    bool done = false;
+    std::thread watchdog([&] {
+        std::unique_lock lock(mutex);
+        if (!returned.wait_for(lock, std::chrono::seconds(seconds), [&] { return done; })) {
+            std::fprintf(stderr, "FAILED: still running after %d s\n", seconds);
+            std::_Exit(1);
+        }
+    });
+    body();
+    {
+        const std::lock_guard lock(mutex);
+        done = true;
+    }
+    returned.notify_one();
+    watchdog.join();
+}
+
+// The field answers a screen reader's text queries at every offset of the
+// answers it may hold, for every kind of boundary, with the item it names;
+// it is named by its prompt and starts with the default selected.
+TEST(ModalBoxes, InputFieldAnswersEveryTextQuery) {
+    using T = QAccessibleTextInterface;
+    controls::ModalBoxes boxes;
+    WhenModal<QInputDialog>([](QInputDialog* box) {
+        auto* field = box->findChild<QLineEdit*>();
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(field);
+        EXPECT_EQ(face->role(), QAccessible::EditableText);
+        EXPECT_EQ(face->text(QAccessible::Name), box->labelText());
+        T* text = face->textInterface();
+        int start = 0;
+        int end = 0;
+        text->selection(0, &start, &end);
+        EXPECT_EQ(text->text(start, end), QStringLiteral("100"));
+        WithinSeconds(10, [&] {
+            for (const QString& answer : {QStringLiteral("100"), QStringLiteral("３５")}) {
+                field->setText(answer);
+                for (int offset = -2; offset <= answer.size(); ++offset) {
+                    for (const auto type :
+                         {QAccessible::CharBoundary, QAccessible::WordBoundary,
+                          QAccessible::SentenceBoundary, QAccessible::ParagraphBoundary,
+                          QAccessible::LineBoundary, QAccessible::NoBoundary}) {
+                        for (const auto query :
+                             {&T::textBeforeOffset, &T::textAtOffset, &T::textAfterOffset}) {
+                            const QString got = (text->*query)(offset, type, &start, &end);
+                            EXPECT_EQ(got, start < 0 ? QString() : answer.mid(start, end - start))
+                                << offset << " " << type;
+                        }
+                    }
+                }
+            }
+        });
+    });
+    boxes.AskText("人数は？", "設定", "100");
 }
 
 }  // namespace widget_tests

@@ -1,0 +1,161 @@
+#include "controls/accessibility.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QFontMetrics>
+#include <QLineEdit>
+
+#include "controls/modal_boxes.h"
+
+namespace controls {
+namespace {
+
+// Qt 6.4's QAccessibleTextInterface::textAtOffset finds the end of a word or
+// sentence with `while (finder.toNextBoundary() < length)`. Started at the
+// end of the text, toNextBoundary gives -1 each time, always below the
+// length, and the loop never ends. Nothing follows the end, so the answer
+// there is the empty item, as Qt gives for a character.
+class EndSafeText : public QAccessibleTextInterface {
+public:
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType type, int* startOffset,
+                         int* endOffset) const override {
+        const int length = characterCount();
+        if (offset == -2) {
+            offset = cursorPosition();
+        }
+        if (offset == -1) {
+            offset = length;
+        }
+        if (offset == length && length > 0 &&
+            (type == QAccessible::WordBoundary || type == QAccessible::SentenceBoundary)) {
+            *startOffset = length;
+            *endOffset = length;
+            return {};
+        }
+        return QAccessibleTextInterface::textAtOffset(offset, type, startOffset, endOffset);
+    }
+};
+
+// The input box's field: what Qt's own line edit offers a screen reader,
+// with text queries that always return.
+class FieldAccessible final : public QAccessibleWidget,
+                              public EndSafeText,
+                              public QAccessibleEditableTextInterface {
+public:
+    explicit FieldAccessible(QLineEdit* field)
+        : QAccessibleWidget(field, QAccessible::EditableText) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface) {
+            return static_cast<QAccessibleTextInterface*>(this);
+        }
+        if (type == QAccessible::EditableTextInterface) {
+            return static_cast<QAccessibleEditableTextInterface*>(this);
+        }
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text type) const override {
+        return type == QAccessible::Value ? Field()->text() : QAccessibleWidget::text(type);
+    }
+    void setText(QAccessible::Text type, const QString& text) override {
+        if (type == QAccessible::Value) {
+            Field()->setText(text);
+        } else {
+            QAccessibleWidget::setText(type, text);
+        }
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.editable = !Field()->isReadOnly();
+        state.readOnly = Field()->isReadOnly();
+        state.selectableText = true;
+        return state;
+    }
+
+    QString text(int startOffset, int endOffset) const override {
+        return Field()->text().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return static_cast<int>(Field()->text().size()); }
+    int cursorPosition() const override { return Field()->cursorPosition(); }
+    void setCursorPosition(int position) override { Field()->setCursorPosition(position); }
+    int selectionCount() const override { return Field()->hasSelectedText() ? 1 : 0; }
+    void selection(int selectionIndex, int* startOffset, int* endOffset) const override {
+        *startOffset = *endOffset = 0;
+        if (selectionIndex == 0 && Field()->hasSelectedText()) {
+            *startOffset = Field()->selectionStart();
+            *endOffset = Field()->selectionEnd();
+        }
+    }
+    void addSelection(int startOffset, int endOffset) override {
+        setSelection(0, startOffset, endOffset);
+    }
+    void removeSelection(int selectionIndex) override {
+        if (selectionIndex == 0) {
+            Field()->deselect();
+        }
+    }
+    void setSelection(int selectionIndex, int startOffset, int endOffset) override {
+        if (selectionIndex == 0) {
+            Field()->setSelection(startOffset, endOffset - startOffset);
+        }
+    }
+    // The box's answers are short and never scroll: a character stands where
+    // the text before it ends.
+    QRect characterRect(int offset) const override {
+        const QFontMetrics metrics(Field()->font());
+        const QString text = Field()->text();
+        const QRect inner = Field()->contentsRect();
+        const int left = inner.left() + Field()->textMargins().left() + 2 +
+                         metrics.horizontalAdvance(text.left(offset));
+        const QRect cell(left, inner.center().y() - metrics.height() / 2,
+                         metrics.horizontalAdvance(text.mid(offset, 1)), metrics.height());
+        return {Field()->mapToGlobal(cell.topLeft()), cell.size()};
+    }
+    int offsetAtPoint(const QPoint& point) const override {
+        return Field()->cursorPositionAt(Field()->mapFromGlobal(point));
+    }
+    void scrollToSubstring(int /*startIndex*/, int endIndex) override {
+        Field()->setCursorPosition(endIndex);
+    }
+    QString attributes(int offset, int* startOffset, int* endOffset) const override {
+        *startOffset = *endOffset = offset;
+        return {};
+    }
+
+    void deleteText(int startOffset, int endOffset) override {
+        Field()->setSelection(startOffset, endOffset - startOffset);
+        Field()->del();
+    }
+    void insertText(int offset, const QString& text) override {
+        Field()->setCursorPosition(offset);
+        Field()->insert(text);
+    }
+    void replaceText(int startOffset, int endOffset, const QString& text) override {
+        Field()->setSelection(startOffset, endOffset - startOffset);
+        Field()->insert(text);
+    }
+
+private:
+    QLineEdit* Field() const { return static_cast<QLineEdit*>(widget()); }
+};
+
+// Only at the object's own class: for the classes it derives from, Qt's own
+// interfaces come next.
+QAccessibleInterface* OwnInterface(const QString& className, QObject* object) {
+    if (object == nullptr || className != QLatin1String(object->metaObject()->className())) {
+        return nullptr;
+    }
+    if (auto* field = qobject_cast<QLineEdit*>(object);
+        field != nullptr && qobject_cast<InputBox*>(field->window()) != nullptr) {
+        return new FieldAccessible(field);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void InstallAccessibleInterfaces() {
+    QAccessible::installFactory(&OwnInterface);
+}
+
+}  // namespace controls
