@@ -4,8 +4,11 @@
 #include <QAccessibleWidget>
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QPointer>
+#include <map>
 
 #include "controls/modal_boxes.h"
+#include "controls/picture_area.h"
 
 namespace controls {
 namespace {
@@ -139,6 +142,93 @@ private:
     QLineEdit* Field() const { return static_cast<QLineEdit*>(widget()); }
 };
 
+// One row of a picture that speaks in rows, found by its place.
+class RowAccessible final : public QAccessibleInterface {
+public:
+    RowAccessible(PictureArea* area, int row) : area_(area), row_(row) {}
+
+    int Row() const { return row_; }
+    bool isValid() const override { return !area_.isNull() && row_ < area_->Spoken().size(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override {
+        return area_.isNull() ? nullptr : area_->window()->windowHandle();
+    }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(area_.data());
+    }
+    QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
+    QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
+    QString text(QAccessible::Text type) const override {
+        return type == QAccessible::Name && isValid() ? area_->Spoken().at(row_) : QString();
+    }
+    void setText(QAccessible::Text /*type*/, const QString& /*text*/) override {}
+    QRect rect() const override {
+        return area_.isNull() ? QRect() : QRect(area_->mapToGlobal(QPoint()), area_->size());
+    }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        state.focusable = true;
+        state.selectable = true;
+        state.focused = state.selected =
+            isValid() && area_->hasFocus() && area_->CurrentEntry() == row_;
+        return state;
+    }
+
+private:
+    QPointer<PictureArea> area_;
+    int row_;
+};
+
+// A picture that speaks in rows: a list of them, named by the picture.
+class RowsAccessible final : public QAccessibleWidget {
+public:
+    explicit RowsAccessible(PictureArea* area) : QAccessibleWidget(area, QAccessible::List) {}
+    ~RowsAccessible() override { Forget(); }
+    RowsAccessible(const RowsAccessible&) = delete;
+    RowsAccessible& operator=(const RowsAccessible&) = delete;
+
+    int childCount() const override { return static_cast<int>(Area()->Spoken().size()); }
+    QAccessibleInterface* child(int index) const override {
+        if (index < 0 || index >= childCount()) {
+            return nullptr;
+        }
+        // Rows of an earlier drawing go: a screen reader must not keep their names.
+        if (generation_ != Area()->SpokenGeneration()) {
+            Forget();
+            generation_ = Area()->SpokenGeneration();
+        }
+        QAccessible::Id& id = rows_[index];
+        if (id == 0) {
+            id = QAccessible::registerAccessibleInterface(
+                new RowAccessible(const_cast<PictureArea*>(Area()), index));
+        }
+        return QAccessible::accessibleInterface(id);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        const auto* row = dynamic_cast<const RowAccessible*>(child);
+        return row != nullptr && row->isValid() ? row->Row() : -1;
+    }
+    QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
+    QAccessibleInterface* focusChild() const override {
+        return Area()->hasFocus() ? child(Area()->CurrentEntry()) : nullptr;
+    }
+
+private:
+    const PictureArea* Area() const { return static_cast<const PictureArea*>(widget()); }
+    void Forget() const {
+        for (const auto& [row, id] : rows_) {
+            QAccessible::deleteAccessibleInterface(id);
+        }
+        rows_.clear();
+    }
+
+    mutable std::map<int, QAccessible::Id> rows_;
+    mutable int generation_ = 0;
+};
+
 // Only at the object's own class: for the classes it derives from, Qt's own
 // interfaces come next.
 QAccessibleInterface* OwnInterface(const QString& className, QObject* object) {
@@ -148,6 +238,11 @@ QAccessibleInterface* OwnInterface(const QString& className, QObject* object) {
     if (auto* field = qobject_cast<QLineEdit*>(object);
         field != nullptr && qobject_cast<InputBox*>(field->window()) != nullptr) {
         return new FieldAccessible(field);
+    }
+    if (auto* area = qobject_cast<PictureArea*>(object)) {
+        if (area->SpokenAs() == form::Spoken::Rows) {
+            return new RowsAccessible(area);
+        }
     }
     return nullptr;
 }

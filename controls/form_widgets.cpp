@@ -50,7 +50,8 @@ QWidget* MakeLabel(QWidget& window, const form::Control& control) {
 }
 
 QWidget* MakePicture(QWidget& window, const form::Control& control) {
-    auto* picture = new PictureArea(&window, {control.scaleWidth, control.scaleHeight});
+    auto* picture =
+        new PictureArea(&window, {control.scaleWidth, control.scaleHeight}, control.spoken);
     Colour(*picture, control);
     picture->setFont(GothicFont(control.font));
     picture->setFocusPolicy(Qt::StrongFocus);

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "controls/on_screen.h"
@@ -32,6 +33,19 @@ void ShowValue(QLabel* value, const QLabel* caption, const QString& text) {
                                  ? caption->text()
                                  : caption->text() + ToQString(texts::kNameSeparator) + text);
 }
+
+// The graph's rows for a screen reader, "-35　12回", as the drawing gives them.
+class SpokenRows final : public engine::FrequencyTable {
+public:
+    explicit SpokenRows(controls::PictureArea& graph) : graph_(graph) {}
+    void AddRow(std::string_view axisValue, int trials) override {
+        graph_.AddSpokenRow(ToQString(axisValue) + ToQString(texts::kNameSeparator) +
+                            QString::number(trials) + ToQString(texts::kGraphTrialsAfter));
+    }
+
+private:
+    controls::PictureArea& graph_;
+};
 
 // The label row under the graph places its numbers with plain spaces, set for
 // the classroom machines' face. In the stand-in face "0" would stand about six
@@ -137,7 +151,8 @@ void MainWindow::StartExperiment() {
     const engine::RunOutcome outcome =
         engine::RunExperiment(*runSize_, services_.clock, services_.random);
     ShowValue(meanShortage_, meanCaption_, QString::fromStdString(outcome.meanText));
-    engine::DrawFrequencyGraph(outcome.tallies, *graph_);
+    SpokenRows rows(*graph_);
+    engine::DrawFrequencyGraph(outcome.tallies, *graph_, rows);
     graph_->setAccessibleName(ToQString(texts::kGraphName) + ToQString(texts::kGraphTrialsBefore) +
                               QString::number(runSize_->trials) +
                               ToQString(texts::kGraphTrialsAfter) +

@@ -157,6 +157,7 @@ TEST_F(AfterRun, InitializeClearsEverythingThenAsksAgain) {
             EXPECT_EQ(GraphInk(), 0);
             EXPECT_TRUE(Button("startButton")->isEnabled());
             EXPECT_EQ(Spoken(Graph()), QStringLiteral("度数分布のグラフ"));
+            EXPECT_EQ(QAccessible::queryAccessibleInterface(Graph())->childCount(), 0);
         }
     };
     Button("initializeButton")->click();
