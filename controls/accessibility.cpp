@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QPointer>
+#include <algorithm>
 #include <map>
 
 #include "controls/modal_boxes.h"
@@ -142,6 +143,80 @@ private:
     QLineEdit* Field() const { return static_cast<QLineEdit*>(widget()); }
 };
 
+// A picture that speaks in printed lines: read-only text, the lines joined
+// by line feeds, the caret at the start of the line the keys moved to.
+class LinesAccessible final : public QAccessibleWidget, public EndSafeText {
+public:
+    explicit LinesAccessible(PictureArea* area)
+        : QAccessibleWidget(area, QAccessible::EditableText) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
+                                                  : QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text type) const override {
+        return type == QAccessible::Value ? All() : QAccessibleWidget::text(type);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = true;
+        state.multiLine = true;
+        state.selectableText = true;
+        return state;
+    }
+
+    QString text(int startOffset, int endOffset) const override {
+        return All().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return static_cast<int>(All().size()); }
+    int cursorPosition() const override {
+        return Area()->LineOffset(std::max(Area()->CurrentEntry(), 0));
+    }
+    void setCursorPosition(int position) override { Area()->SetCurrentEntry(LineAt(position)); }
+    int selectionCount() const override { return 0; }
+    void selection(int /*selectionIndex*/, int* startOffset, int* endOffset) const override {
+        *startOffset = *endOffset = 0;
+    }
+    void addSelection(int /*startOffset*/, int /*endOffset*/) override {}
+    void removeSelection(int /*selectionIndex*/) override {}
+    void setSelection(int /*selectionIndex*/, int /*startOffset*/, int /*endOffset*/) override {}
+    // Where the line and the text before the character on it were printed.
+    QRect characterRect(int offset) const override {
+        const int line = LineAt(offset);
+        if (line < 0) {
+            return {};
+        }
+        const QString& text = Area()->Spoken().at(line);
+        const int column = offset - Area()->LineOffset(line);
+        const QFontMetrics metrics(Area()->font());
+        const int height = Area()->font().pixelSize();
+        const QPoint at = Area()->contentsRect().topLeft() +
+                          QPoint(metrics.horizontalAdvance(text.left(column)), line * height);
+        return {Area()->mapToGlobal(at),
+                QSize(metrics.horizontalAdvance(text.mid(column, 1)), height)};
+    }
+    int offsetAtPoint(const QPoint& point) const override {
+        const int y = Area()->mapFromGlobal(point).y() - Area()->contentsRect().top();
+        const int line = y / std::max(Area()->font().pixelSize(), 1);
+        return y >= 0 && line < Area()->Spoken().size() ? Area()->LineOffset(line) : -1;
+    }
+    void scrollToSubstring(int /*startIndex*/, int /*endIndex*/) override {}
+    QString attributes(int offset, int* startOffset, int* endOffset) const override {
+        *startOffset = *endOffset = offset;
+        return {};
+    }
+
+private:
+    PictureArea* Area() const { return static_cast<PictureArea*>(widget()); }
+    QString All() const { return Area()->Spoken().join(QLatin1Char('\n')); }
+    int LineAt(int offset) const {
+        if (offset < 0 || offset > characterCount()) {
+            return -1;
+        }
+        return static_cast<int>(All().left(offset).count(QLatin1Char('\n')));
+    }
+};
+
 // One row of a picture that speaks in rows, found by its place.
 class RowAccessible final : public QAccessibleInterface {
 public:
@@ -243,6 +318,7 @@ QAccessibleInterface* OwnInterface(const QString& className, QObject* object) {
         if (area->SpokenAs() == form::Spoken::Rows) {
             return new RowsAccessible(area);
         }
+        return new LinesAccessible(area);
     }
     return nullptr;
 }

@@ -3,11 +3,6 @@
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QTimer>
-#include <chrono>
-#include <condition_variable>
-#include <cstdio>
-#include <mutex>
-#include <thread>
 
 #include "controls/modal_boxes.h"
 #include "widgets/fakes.h"
@@ -62,28 +57,6 @@ TEST(ModalBoxes, InputBoxGivesTheTextOnlyOnOk) {
         });
         EXPECT_EQ(boxes.AskText("人数は？", "設定", "100"), expected);
     }
-}
-
-// Ends the test program as failed when the body has not returned in time: a
-// query that never returns fails instead of blocking the suite.
-void WithinSeconds(int seconds, const std::function<void()>& body) {
-    std::mutex mutex;
-    std::condition_variable returned;
-    bool done = false;
-    std::thread watchdog([&] {
-        std::unique_lock lock(mutex);
-        if (!returned.wait_for(lock, std::chrono::seconds(seconds), [&] { return done; })) {
-            std::fprintf(stderr, "FAILED: still running after %d s\n", seconds);
-            std::_Exit(1);
-        }
-    });
-    body();
-    {
-        const std::lock_guard lock(mutex);
-        done = true;
-    }
-    returned.notify_one();
-    watchdog.join();
 }
 
 // The field answers a screen reader's text queries at every offset of the
