@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPointer>
 #include <algorithm>
 #include <map>
@@ -304,6 +305,25 @@ private:
     mutable int generation_ = 0;
 };
 
+// The boxes as Qt offers them, with the modal state they have.
+class BoxAccessible final : public QAccessibleWidget {
+public:
+    BoxAccessible(QDialog* box, QAccessible::Role role) : QAccessibleWidget(box, role) {}
+
+    QString text(QAccessible::Text type) const override {
+        const auto* message = qobject_cast<const QMessageBox*>(widget());
+        return type == QAccessible::Value && message != nullptr ? message->text()
+                                                                : QAccessibleWidget::text(type);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.modal = widget()->isModal();
+        return state;
+    }
+};
+
+constexpr char kWindowProperty[] = "pernamWindow";
+
 // Only at the object's own class: for the classes it derives from, Qt's own
 // interfaces come next.
 QAccessibleInterface* OwnInterface(const QString& className, QObject* object) {
@@ -313,6 +333,15 @@ QAccessibleInterface* OwnInterface(const QString& className, QObject* object) {
     if (auto* field = qobject_cast<QLineEdit*>(object);
         field != nullptr && qobject_cast<InputBox*>(field->window()) != nullptr) {
         return new FieldAccessible(field);
+    }
+    if (auto* box = qobject_cast<YesNoBox*>(object)) {
+        return new BoxAccessible(box, QAccessible::AlertMessage);
+    }
+    if (auto* box = qobject_cast<InputBox*>(object)) {
+        return new BoxAccessible(box, QAccessible::Dialog);
+    }
+    if (object->property(kWindowProperty).toBool()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     }
     if (auto* area = qobject_cast<PictureArea*>(object)) {
         if (area->SpokenAs() == form::Spoken::Rows) {
@@ -327,6 +356,11 @@ QAccessibleInterface* OwnInterface(const QString& className, QObject* object) {
 
 void InstallAccessibleInterfaces() {
     QAccessible::installFactory(&OwnInterface);
+}
+
+void ReportAsWindow(QWidget& window) {
+    InstallAccessibleInterfaces();
+    window.setProperty(kWindowProperty, true);
 }
 
 }  // namespace controls

@@ -1,5 +1,7 @@
 #pragma once
 
+class QWidget;
+
 namespace controls {
 
 // Puts the program's own accessible interfaces before Qt's: among them the
@@ -8,5 +10,8 @@ namespace controls {
 // installed last first, so this runs once the application is there, before
 // the controls it serves are made; a second call changes nothing.
 void InstallAccessibleInterfaces();
+
+// A screen reader takes the window for a window, not for a filler inside one.
+void ReportAsWindow(QWidget& window);
 
 }  // namespace controls

@@ -50,6 +50,7 @@ bool BoxSafeguards::eventFilter(QObject* watched, QEvent* event) {
 
 YesNoBox::YesNoBox(const QString& prompt, const QString& title)
     : QMessageBox(QApplication::activeWindow()) {
+    InstallAccessibleInterfaces();
     setWindowTitle(title);
     setText(prompt);
     setIcon(QMessageBox::NoIcon);

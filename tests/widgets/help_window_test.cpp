@@ -81,6 +81,7 @@ TEST_F(HelpWindowTest, EveryLineEndsInsideTheAreaWhole) {
 // with Down; Enter on the focused close button unloads the window and asks
 // for the main window.
 TEST_F(HelpWindowTest, ScreenReaderReadsTheLinesAndEnterCloses) {
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&help)->role(), QAccessible::Window);
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(area);
     EXPECT_EQ(face->role(), QAccessible::EditableText);
     EXPECT_TRUE(face->state().readOnly);

@@ -21,12 +21,17 @@ void WhenModal(std::function<void(Box*)> act) {
     });
 }
 
-// The yes/no box answers only through its buttons, Yes the default.
+// The yes/no box answers only through its buttons, Yes the default; a screen
+// reader hears a modal alert with the question.
 TEST(ModalBoxes, YesNoBoxAnswersOnlyThroughItsButtons) {
     controls::ModalBoxes boxes;
     for (const auto answer : {controls::Answer::Yes, controls::Answer::No}) {
         WhenModal<QMessageBox>([answer](QMessageBox* box) {
             EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+            QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(box);
+            EXPECT_EQ(std::tuple(spoken->role(), spoken->state().modal),
+                      std::tuple(QAccessible::AlertMessage, true));
+            EXPECT_EQ(spoken->text(QAccessible::Value), QStringLiteral("?"));
             QTest::keyClick(box, Qt::Key_Escape);  // Qt's own box would answer No
             EXPECT_FALSE(box->close());
             QTest::mouseClick(
@@ -59,13 +64,14 @@ TEST(ModalBoxes, InputBoxGivesTheTextOnlyOnOk) {
     }
 }
 
-// The field answers a screen reader's text queries at every offset of the
-// answers it may hold, for every kind of boundary, with the item it names;
-// it is named by its prompt and starts with the default selected.
+// The box is modal for a screen reader too. Its field answers text queries
+// at every offset of the answers it may hold, for every kind of boundary,
+// with the item it names; it is named by its prompt, the default selected.
 TEST(ModalBoxes, InputFieldAnswersEveryTextQuery) {
     using T = QAccessibleTextInterface;
     controls::ModalBoxes boxes;
     WhenModal<QInputDialog>([](QInputDialog* box) {
+        EXPECT_TRUE(QAccessible::queryAccessibleInterface(box)->state().modal);
         auto* field = box->findChild<QLineEdit*>();
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(field);
         EXPECT_EQ(face->role(), QAccessible::EditableText);
