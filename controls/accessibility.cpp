@@ -15,13 +15,14 @@
 namespace controls {
 namespace {
 
-// Qt 6.4's QAccessibleTextInterface::textAtOffset finds the end of a word or
-// sentence with `while (finder.toNextBoundary() < length)`. Started at the
-// end of the text, toNextBoundary gives -1 each time, always below the
-// length, and the loop never ends. Nothing follows the end, so the answer
-// there is the empty item, as Qt gives for a character.
-class EndSafeText : public QAccessibleTextInterface {
+// Text without attributes, with the two answers Qt 6.4 gets wrong put right.
+class PlainText : public QAccessibleTextInterface {
 public:
+    // QAccessibleTextInterface::textAtOffset finds the end of a word or
+    // sentence with `while (finder.toNextBoundary() < length)`. Started at
+    // the end of the text, toNextBoundary gives -1 each time, always below
+    // the length, and the loop never ends. Nothing follows the end, so the
+    // answer there is the empty item, as Qt gives for a character.
     QString textAtOffset(int offset, QAccessible::TextBoundaryType type, int* startOffset,
                          int* endOffset) const override {
         const int length = characterCount();
@@ -39,12 +40,20 @@ public:
         }
         return QAccessibleTextInterface::textAtOffset(offset, type, startOffset, endOffset);
     }
+    // One run without attributes spans the whole text. Qt's line edit gives
+    // an empty run at each offset instead; Orca joins the runs from the first
+    // start to the last end, one short, and read the default "100" as "10".
+    QString attributes(int /*offset*/, int* startOffset, int* endOffset) const override {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
 };
 
 // The input box's field: what Qt's own line edit offers a screen reader,
 // with text queries that always return.
 class FieldAccessible final : public QAccessibleWidget,
-                              public EndSafeText,
+                              public PlainText,
                               public QAccessibleEditableTextInterface {
 public:
     explicit FieldAccessible(QLineEdit* field)
@@ -122,10 +131,6 @@ public:
     void scrollToSubstring(int /*startIndex*/, int endIndex) override {
         Field()->setCursorPosition(endIndex);
     }
-    QString attributes(int offset, int* startOffset, int* endOffset) const override {
-        *startOffset = *endOffset = offset;
-        return {};
-    }
 
     void deleteText(int startOffset, int endOffset) override {
         Field()->setSelection(startOffset, endOffset - startOffset);
@@ -146,7 +151,7 @@ private:
 
 // A picture that speaks in printed lines: read-only text, the lines joined
 // by line feeds, the caret at the start of the line the keys moved to.
-class LinesAccessible final : public QAccessibleWidget, public EndSafeText {
+class LinesAccessible final : public QAccessibleWidget, public PlainText {
 public:
     explicit LinesAccessible(PictureArea* area)
         : QAccessibleWidget(area, QAccessible::EditableText) {}
@@ -202,10 +207,6 @@ public:
         return y >= 0 && line < Area()->Spoken().size() ? Area()->LineOffset(line) : -1;
     }
     void scrollToSubstring(int /*startIndex*/, int /*endIndex*/) override {}
-    QString attributes(int offset, int* startOffset, int* endOffset) const override {
-        *startOffset = *endOffset = offset;
-        return {};
-    }
 
 private:
     PictureArea* Area() const { return static_cast<PictureArea*>(widget()); }

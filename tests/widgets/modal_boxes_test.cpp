@@ -66,7 +66,8 @@ TEST(ModalBoxes, InputBoxGivesTheTextOnlyOnOk) {
 
 // The box is modal for a screen reader too. Its field answers text queries
 // at every offset of the answers it may hold, for every kind of boundary,
-// with the item it names; it is named by its prompt, the default selected.
+// with the item it names; it is named by its prompt, the default selected,
+// and one run without attributes spans it.
 TEST(ModalBoxes, InputFieldAnswersEveryTextQuery) {
     using T = QAccessibleTextInterface;
     controls::ModalBoxes boxes;
@@ -81,6 +82,8 @@ TEST(ModalBoxes, InputFieldAnswersEveryTextQuery) {
         int end = 0;
         text->selection(0, &start, &end);
         EXPECT_EQ(text->text(start, end), QStringLiteral("100"));
+        text->attributes(2, &start, &end);  // a reader reads the text run by run
+        EXPECT_EQ(std::pair(start, end), std::pair(0, 3));
         WithinSeconds(10, [&] {
             for (const QString& answer : {QStringLiteral("100"), QStringLiteral("３５")}) {
                 field->setText(answer);
