@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "controls/accessibility.h"
 #include "controls/horizontal_rule.h"
 #include "controls/picture_area.h"
 #include "controls/utf8.h"
@@ -50,7 +51,8 @@ QWidget* MakeLabel(QWidget& window, const form::Control& control) {
 }
 
 QWidget* MakePicture(QWidget& window, const form::Control& control) {
-    auto* picture = new PictureArea(&window, {control.scaleWidth, control.scaleHeight});
+    auto* picture =
+        new PictureArea(&window, {control.scaleWidth, control.scaleHeight}, control.spoken);
     Colour(*picture, control);
     picture->setFont(GothicFont(control.font));
     picture->setFocusPolicy(Qt::StrongFocus);
@@ -77,6 +79,7 @@ QColor ToQColor(form::Colour colour, const QPalette& palette) {
 }
 
 FormWidgets::FormWidgets(QWidget& window, const form::WindowLayout& layout) {
+    ReportAsWindow(window);
     window.setWindowTitle(ToQString(layout.caption));
     QPalette face = window.palette();
     face.setColor(QPalette::Window, face.color(QPalette::Button));

@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "controls/accessibility.h"
 #include "controls/utf8.h"
 #include "form/texts.h"
 
@@ -49,6 +50,7 @@ bool BoxSafeguards::eventFilter(QObject* watched, QEvent* event) {
 
 YesNoBox::YesNoBox(const QString& prompt, const QString& title)
     : QMessageBox(QApplication::activeWindow()) {
+    InstallAccessibleInterfaces();
     setWindowTitle(title);
     setText(prompt);
     setIcon(QMessageBox::NoIcon);
@@ -73,6 +75,7 @@ void YesNoBox::closeEvent(QCloseEvent* event) {
 
 InputBox::InputBox(const QString& prompt, const QString& title, const QString& defaultText)
     : QInputDialog(QApplication::activeWindow()) {
+    InstallAccessibleInterfaces();  // before the field is made
     setWindowTitle(title);
     setLabelText(prompt);
     setInputMode(QInputDialog::TextInput);

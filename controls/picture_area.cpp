@@ -1,13 +1,16 @@
 #include "controls/picture_area.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QString>
 #include <algorithm>
 
+#include "controls/accessibility.h"
 #include "controls/utf8.h"
 
 namespace controls {
@@ -57,8 +60,10 @@ QRgb ToQRgb(engine::Rgb colour) {
 
 }  // namespace
 
-PictureArea::PictureArea(QWidget* parent, form::UserScale scale) : QFrame(parent), scale_(scale) {
+PictureArea::PictureArea(QWidget* parent, form::UserScale scale, form::Spoken spoken)
+    : QFrame(parent), scale_(scale), spokenAs_(spoken) {
     InputWatch::Instance();
+    InstallAccessibleInterfaces();
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);  // 2 px sunken on each side
     setAutoFillBackground(true);
     EnsureImage();
@@ -179,7 +184,10 @@ void PictureArea::PrintLine(std::string_view utf8Text) {
         painter.drawText(QPoint(at.x(), at.y() + painter.fontMetrics().ascent()),
                          ToQString(utf8Text));
     }
-    NewLine();
+    if (spokenAs_ == form::Spoken::PrintedLines) {
+        spoken_ << ToQString(utf8Text);
+    }
+    Advance();
 }
 
 void PictureArea::SpaceOut(std::string_view text, double spacing) {
@@ -188,6 +196,13 @@ void PictureArea::SpaceOut(std::string_view text, double spacing) {
 }
 
 void PictureArea::NewLine() {
+    if (spokenAs_ == form::Spoken::PrintedLines) {
+        spoken_ << QString();
+    }
+    Advance();
+}
+
+void PictureArea::Advance() {
     currentX_ = 0.0F;
     currentY_ = static_cast<float>(form::NextLineY(currentY_, LineHeight(), scale_, DeviceArea()));
     update();
@@ -206,7 +221,58 @@ void PictureArea::Clear() {
     image_.fill(palette().color(QPalette::Window));
     currentX_ = 0.0F;
     currentY_ = 0.0F;
+    spoken_.clear();
+    ++generation_;
+    current_ = spokenAs_ == form::Spoken::PrintedLines ? 0 : -1;
     update();
+}
+
+void PictureArea::AddSpokenRow(const QString& row) {
+    spoken_ << row;
+}
+
+int PictureArea::LineOffset(int line) const {
+    int offset = 0;
+    for (int i = 0; i < line && i < spoken_.size(); ++i) {
+        offset += static_cast<int>(spoken_[i].size()) + 1;
+    }
+    return offset;
+}
+
+void PictureArea::SetCurrentEntry(int entry) {
+    if (entry == current_ || entry < 0 || entry >= spoken_.size()) {
+        return;
+    }
+    current_ = entry;
+    // A row takes the screen reader's focus; within lines the caret moves.
+    if (spokenAs_ == form::Spoken::Rows) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(entry);
+        QAccessible::updateAccessibility(&focus);
+    } else {
+        QAccessibleTextCursorEvent moved(this, LineOffset(entry));
+        QAccessible::updateAccessibility(&moved);
+    }
+}
+
+void PictureArea::keyPressEvent(QKeyEvent* event) {
+    const auto last = static_cast<int>(spoken_.size()) - 1;
+    switch (event->key()) {
+        case Qt::Key_Up:
+            SetCurrentEntry(std::max(current_ - 1, 0));
+            break;
+        case Qt::Key_Down:
+            SetCurrentEntry(std::min(current_ + 1, last));
+            break;
+        case Qt::Key_Home:
+            SetCurrentEntry(0);
+            break;
+        case Qt::Key_End:
+            SetCurrentEntry(last);
+            break;
+        default:
+            QFrame::keyPressEvent(event);
+    }
 }
 
 }  // namespace controls

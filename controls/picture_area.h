@@ -2,21 +2,26 @@
 
 #include <QFrame>
 #include <QImage>
+#include <QStringList>
 #include <string>
 
 #include "engine/drawing_surface.h"
+#include "form/layout.h"
 #include "form/raster.h"
 
 namespace controls {
 
 // A framed area with a sunken border whose inner area carries a user scale.
 // Everything is drawn once into an off-screen image at device resolution and
-// shown from there, so covering the window loses nothing.
+// shown from there, so covering the window loses nothing. Beside the image it
+// keeps what a screen reader reads instead: the lines printed on it, or the
+// rows its drawing gives; Up, Down, Home and End move through them.
 class PictureArea : public QFrame, public engine::DrawingSurface {
     Q_OBJECT
 public:
     // The user scale's units span the inner area.
-    PictureArea(QWidget* parent, form::UserScale scale);
+    PictureArea(QWidget* parent, form::UserScale scale,
+                form::Spoken spoken = form::Spoken::PrintedLines);
 
     void DrawLine(float x1, float y1, float x2, float y2, engine::Rgb colour) override;
     void DrawBox(float x1, float y1, float x2, float y2, engine::Rgb colour) override;
@@ -35,8 +40,21 @@ public:
     // Device pixel of a point in user units.
     QPoint ToDevice(double x, double y) const;
 
+    // What a screen reader reads, one entry a line or row, cleared with the
+    // pixels; a new generation after each clearing.
+    form::Spoken SpokenAs() const { return spokenAs_; }
+    const QStringList& Spoken() const { return spoken_; }
+    int SpokenGeneration() const { return generation_; }
+    void AddSpokenRow(const QString& row);
+    // The entry the keys moved to, -1 before any row; 0 for lines at first.
+    int CurrentEntry() const { return current_; }
+    void SetCurrentEntry(int entry);
+    // Where a printed line starts in the lines joined by line feeds.
+    int LineOffset(int line) const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -48,8 +66,13 @@ private:
     void Fill(const form::DeviceRect& extent, engine::Rgb colour);
     QFont DeviceFont() const;
     int LineHeight() const;  // device pixels from one printed line to the next
+    void Advance();
 
     form::UserScale scale_;
+    form::Spoken spokenAs_;
+    QStringList spoken_;
+    int generation_ = 0;
+    int current_ = -1;
     QImage image_;
     float currentX_ = 0.0F;
     float currentY_ = 0.0F;

@@ -1,6 +1,7 @@
 #include "engine/frequency_graph.h"
 
 #include <array>
+#include <string>
 #include <string_view>
 
 #include "form/texts.h"
@@ -36,6 +37,19 @@ constexpr int kSolidRowStep = 50;     // solid rows every 50 counts
 constexpr int kLowestSolidRow = 230;  // count 50
 constexpr int kHighestGridRow = 30;   // count 250
 
+// The value under bin n on the horizontal axis: the minimum it counts, with
+// the open bins' bounds.
+std::string AxisValue(int n) {
+    const std::string value = std::to_string(n - ShortageTallies::BinOf(0));
+    if (n == 1) {
+        return value + std::string(texts::kOrBelow);
+    }
+    if (n == ShortageTallies::kBins) {
+        return value + std::string(texts::kOrAbove);
+    }
+    return value;
+}
+
 // The surface takes single-precision units.
 float Units(int value) {
     return static_cast<float>(value);
@@ -43,7 +57,8 @@ float Units(int value) {
 
 }  // namespace
 
-void DrawFrequencyGraph(const ShortageTallies& tallies, DrawingSurface& picture) {
+void DrawFrequencyGraph(const ShortageTallies& tallies, DrawingSurface& picture,
+                        FrequencyTable& table) {
     picture.DrawLine(kAxisLeft, kBaseline, kAxisRight, kBaseline, kBlack);
     for (int x = 10; x <= 120; x += 10) {  // ticks at -110, -100, ..., 0
         picture.DrawLine(Units(x), kBaseline - kTickAbove, Units(x), kBaseline + kTickBelow,
@@ -70,6 +85,9 @@ void DrawFrequencyGraph(const ShortageTallies& tallies, DrawingSurface& picture)
         const int top = kBaseline - tallies(n);  // exact in int, then handed over as float
         picture.DrawBox(Units(n + kBarLeftOfBin1 - 1), kBaseline, Units(n + kBarLeftOfBin1),
                         Units(top), kLightBlue);
+        if (tallies(n) > 0) {
+            table.AddRow(AxisValue(n), tallies(n));
+        }
     }
     // The last bar leaves the current point on the axis: one line below it.
     picture.NewLine();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "engine/drawing_surface.h"
 #include "engine/shortage_tallies.h"
 #include "form/layout.h"
@@ -19,9 +21,21 @@ inline constexpr float kLabelRowX = 1.0F;  // the label row under the axis start
 // The tick under which the label row's last number, "0", stands.
 inline constexpr float kZeroTickX = 120.0F;
 
+// The graph in words for those who cannot see it, a second rendering of the
+// drawing step beside the pixels: a row for each bar that stands above the
+// axis, left to right, with its value on the horizontal axis ("-35", the open
+// bins "-115以下" and "4以上") and its number of trials.
+class FrequencyTable {
+public:
+    virtual ~FrequencyTable() = default;
+    virtual void AddRow(std::string_view axisValue, int trials) = 0;
+};
+
 // Draws a run's histogram on top of whatever the surface holds: axes, ticks,
 // dashed and solid grid, captions, vertical labels, the 120 bars in bin order
-// and the label row under the axis.
-void DrawFrequencyGraph(const ShortageTallies& tallies, DrawingSurface& picture);
+// and the label row under the axis; each bar with trials also goes to the
+// table.
+void DrawFrequencyGraph(const ShortageTallies& tallies, DrawingSurface& picture,
+                        FrequencyTable& table);
 
 }  // namespace engine

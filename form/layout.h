@@ -59,6 +59,11 @@ struct Font {
     bool bold;
 };
 
+// What a picture says to a screen reader instead of its pixels: the lines
+// printed on it, as read-only text, or the rows its drawing gives beside the
+// pixels, as a list.
+enum class Spoken { PrintedLines, Rows };
+
 struct Control {
     std::string_view name;
     ControlKind kind;
@@ -74,6 +79,7 @@ struct Control {
     // A picture's user scale: the units its inner area spans across and down.
     double scaleWidth = 0.0;
     double scaleHeight = 0.0;
+    Spoken spoken = Spoken::PrintedLines;
 };
 
 struct WindowLayout {
@@ -144,7 +150,8 @@ inline constexpr std::array<Control, 12> kControls{{
      {},
      texts::kGraphName,
      kGraphWidthUnits,
-     kGraphHeightUnits},
+     kGraphHeightUnits,
+     Spoken::Rows},
     {"customerCaption",
      ControlKind::Label,
      {240, 6600, 1455, 375},
@@ -240,7 +247,8 @@ inline constexpr std::array<Control, 2> kControls{{
      {},
      texts::kHelpTextName,
      kTextArea.width - 2.0 * kSunkenBorder,
-     kTextArea.height - 2.0 * kSunkenBorder},
+     kTextArea.height - 2.0 * kSunkenBorder,
+     Spoken::PrintedLines},
 }};
 }  // namespace help_window
 

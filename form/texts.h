@@ -29,7 +29,7 @@ inline constexpr std::string_view kInitializeDescription =
     "グラフを消して、お客人数と実験回数を入力し直します";
 inline constexpr std::string_view kHelpDescription = "設問と操作方法を表示します";
 
-// A value label's spoken name is its caption, this separator and its value.
+// What a screen reader says in parts is joined by this separator.
 inline constexpr std::string_view kNameSeparator = "　";
 // The graph's spoken name: the graph, then after a run its outcome,
 // "度数分布のグラフ　実験回数 300回　不足枚数の平均 -5.4".
@@ -37,6 +37,10 @@ inline constexpr std::string_view kGraphName = "度数分布のグラフ";
 inline constexpr std::string_view kGraphTrialsBefore = "　実験回数 ";
 inline constexpr std::string_view kGraphTrialsAfter = "回";
 inline constexpr std::string_view kGraphMeanBefore = "　不足枚数の平均 ";
+// The graph's rows for a screen reader: a value of the horizontal axis and its
+// number of trials, "-35　12回"; the open bins at the ends add these.
+inline constexpr std::string_view kOrBelow = "以下";
+inline constexpr std::string_view kOrAbove = "以上";
 
 // The graph's captions, its vertical-axis labels from the top and the label
 // row under its horizontal axis. The row's plain spaces put each number near

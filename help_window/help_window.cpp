@@ -2,7 +2,6 @@
 
 #include <QFontMetricsF>
 #include <QPushButton>
-#include <QStringList>
 #include <cmath>
 #include <utility>
 
@@ -58,12 +57,6 @@ HelpWindow::HelpWindow(std::function<void()> showMainWindow)
       closeButton_(form_.Button("closeButton")),
       textArea_(form_.Picture("helpText")),
       showMainWindow_(std::move(showMainWindow)) {
-    // A screen reader cannot read the printed pixels; it gets the text itself.
-    QStringList lines;
-    for (const std::string_view line : kHelpText) {
-        lines << controls::ToQString(line).trimmed();
-    }
-    textArea_->setAccessibleDescription(lines.join(QLatin1Char('\n')).trimmed());
     FitHelpText(*textArea_);
 
     connect(closeButton_, &QPushButton::clicked, this, &HelpWindow::Close);

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "controls/on_screen.h"
@@ -24,14 +25,18 @@ namespace {
 namespace texts = form::texts;
 using controls::ToQString;
 
-// A screen reader knows a value label only by its name, so the name carries
-// the caption beside it as well as the value.
-void ShowValue(QLabel* value, const QLabel* caption, const QString& text) {
-    value->setText(text);
-    value->setAccessibleName(text.isEmpty()
-                                 ? caption->text()
-                                 : caption->text() + ToQString(texts::kNameSeparator) + text);
-}
+// The graph's rows for a screen reader, "-35　12回", as the drawing gives them.
+class SpokenRows final : public engine::FrequencyTable {
+public:
+    explicit SpokenRows(controls::PictureArea& graph) : graph_(graph) {}
+    void AddRow(std::string_view axisValue, int trials) override {
+        graph_.AddSpokenRow(ToQString(axisValue) + ToQString(texts::kNameSeparator) +
+                            QString::number(trials) + ToQString(texts::kGraphTrialsAfter));
+    }
+
+private:
+    controls::PictureArea& graph_;
+};
 
 // The label row under the graph places its numbers with plain spaces, set for
 // the classroom machines' face. In the stand-in face "0" would stand about six
@@ -67,6 +72,11 @@ MainWindow::MainWindow(MainWindowServices services)
       trialCount_(form_.Label("trialCount")),
       graph_(form_.Picture("graph")),
       services_(std::move(services)) {
+    // A screen reader hears each value as labelled by its caption. The
+    // captions have no access key, so the link changes nothing else.
+    customerCaption_->setBuddy(customerCount_);
+    trialCaption_->setBuddy(trialCount_);
+    meanCaption_->setBuddy(meanShortage_);
     ClearOutcome();
     FitLabelRow(*graph_);
 
@@ -78,13 +88,13 @@ MainWindow::MainWindow(MainWindowServices services)
     new controls::FirstActivation(*this, [this] { AskForCounts(); });
 }
 
-// A blank graph and empty values, each with the name a screen reader speaks.
+// A blank graph and empty values; the graph's name for a screen reader.
 void MainWindow::ClearOutcome() {
     graph_->Clear();
     graph_->setAccessibleName(ToQString(texts::kGraphName));
-    ShowValue(trialCount_, trialCaption_, {});
-    ShowValue(meanShortage_, meanCaption_, {});
-    ShowValue(customerCount_, customerCaption_, {});
+    trialCount_->clear();
+    meanShortage_->clear();
+    customerCount_->clear();
 }
 
 // Shows each box parameter entry asks for until both counts are in; an
@@ -99,9 +109,7 @@ void MainWindow::AskForCounts() {
                     question.prompt, question.title, question.defaultText);
                 if (const auto accepted = entry.Answer(answer)) {
                     const bool customers = accepted->question == &entry::kCustomerQuestion;
-                    ShowValue(customers ? customerCount_ : trialCount_,
-                              customers ? customerCaption_ : trialCaption_,
-                              QString::number(accepted->count));
+                    (customers ? customerCount_ : trialCount_)->setNum(accepted->count);
                 }
                 break;
             }
@@ -134,8 +142,9 @@ void MainWindow::StartExperiment() {
 
     const engine::RunOutcome outcome =
         engine::RunExperiment(*runSize_, services_.clock, services_.random);
-    ShowValue(meanShortage_, meanCaption_, QString::fromStdString(outcome.meanText));
-    engine::DrawFrequencyGraph(outcome.tallies, *graph_);
+    meanShortage_->setText(QString::fromStdString(outcome.meanText));
+    SpokenRows rows(*graph_);
+    engine::DrawFrequencyGraph(outcome.tallies, *graph_, rows);
     graph_->setAccessibleName(ToQString(texts::kGraphName) + ToQString(texts::kGraphTrialsBefore) +
                               QString::number(runSize_->trials) +
                               ToQString(texts::kGraphTrialsAfter) +

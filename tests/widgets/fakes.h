@@ -7,7 +7,12 @@
 #include <QPushButton>
 #include <QTest>
 #include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
 #include <functional>
+#include <mutex>
+#include <thread>
 
 #include "controls/picture_area.h"
 #include "main_window/main_window.h"
@@ -64,6 +69,28 @@ inline int CoveredLowerEdge(QWidget* window, QWidget* control) {
         }
     }
     return covered;
+}
+
+// Ends the test program as failed when the body has not returned in time: a
+// query that never returns fails instead of blocking the suite.
+inline void WithinSeconds(int seconds, const std::function<void()>& body) {
+    std::mutex mutex;
+    std::condition_variable returned;
+    bool done = false;
+    std::thread watchdog([&] {
+        std::unique_lock lock(mutex);
+        if (!returned.wait_for(lock, std::chrono::seconds(seconds), [&] { return done; })) {
+            std::fprintf(stderr, "FAILED: still running after %d s\n", seconds);
+            std::_Exit(1);
+        }
+    });
+    body();
+    {
+        const std::lock_guard lock(mutex);
+        done = true;
+    }
+    returned.notify_one();
+    watchdog.join();
 }
 
 // Everything outside the main window, scripted and written down in one log:

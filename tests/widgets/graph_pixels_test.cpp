@@ -1,3 +1,5 @@
+#include <QAccessible>
+#include <QApplication>
 #include <map>
 #include <vector>
 
@@ -42,6 +44,8 @@ protected:
         return (X(x2) + pen - X(x1)) * (Y(y2) + pen - Y(y1));
     }
 
+    // The scripted run's tallies by minimum, and one empty bin.
+    const std::map<int, int> kTallies{{-50, 0}, {-10, 1}, {-3, 50}, {-1, 251}, {1, 120}};
     QImage shot;
     QRect area;  // the graph's inner area on the shot
     int pen = 1;
@@ -74,8 +78,7 @@ TEST_F(GraphPixels, BarsAxesGridAndTextsStandWhereTheCountsPutThem) {
 
     // Each bar is solid from the row its count predicts down to the axis, and
     // ends there; an empty bin (-50) shows nothing above the axis.
-    const std::map<int, int> tallies{{-50, 0}, {-10, 1}, {-3, 50}, {-1, 251}, {1, 120}};
-    for (const auto& [minimum, count] : tallies) {
+    for (const auto& [minimum, count] : kTallies) {
         const double middle = minimum + 120.5;
         EXPECT_EQ(Count(middle, 280 - count, middle, 280, kBlue),
                   Size(middle, 280 - count, middle, 280))
@@ -85,7 +88,7 @@ TEST_F(GraphPixels, BarsAxesGridAndTextsStandWhereTheCountsPutThem) {
     // Solid grid rows at counts 50 to 250, black but where a bar reaches them.
     for (const int y : {230, 180, 130, 80, 30}) {
         int bars = 0;
-        for (const auto& [minimum, count] : tallies) {
+        for (const auto& [minimum, count] : kTallies) {
             bars += 280 - count <= y ? Size(minimum + 120, y, minimum + 121, y) : 0;
         }
         EXPECT_EQ(Count(11, y, 127, y, kBlue), bars) << "row " << y;
@@ -160,6 +163,40 @@ TEST_F(GraphPixels, CaptionsAndLabelsKeepTheFacesOwnSpacing) {
         const QRect band(QPoint(X(text.x), Y(text.y)), QPoint(X(text.right), Y(text.y + 9)));
         EXPECT_EQ(graph.copy(band), reference.copy(band)) << text.text;
     }
+}
+
+}  // namespace widget_tests
+
+namespace widget_tests {
+
+// Beside the pixels, the graph is a list a screen reader reads, named by the
+// outcome: a row for each bar with trials, left to right. The run leaves the
+// focus on it, and Down and End move the reader's focus through the rows.
+TEST_F(GraphPixels, ScreenReaderReadsEachBarWithTrials) {
+    Button("startButton")->click();
+    ASSERT_EQ(QApplication::focusWidget(), Graph());
+    QAccessibleInterface* graph = QAccessible::queryAccessibleInterface(Graph());
+    EXPECT_EQ(graph->role(), QAccessible::List);
+    EXPECT_EQ(graph->text(QAccessible::Name),
+              QStringLiteral("度数分布のグラフ　実験回数 422回　不足枚数の平均 -.7"));
+    QStringList expected;
+    for (const auto& [minimum, count] : kTallies) {
+        if (count > 0) {
+            expected << QStringLiteral("%1　%2回").arg(minimum).arg(count);
+        }
+    }
+    QStringList rows;
+    for (int i = 0; i < graph->childCount(); ++i) {
+        rows << graph->child(i)->text(QAccessible::Name);
+    }
+    EXPECT_EQ(rows, expected);
+    EXPECT_EQ(graph->focusChild(), nullptr);
+    QTest::keyClick(Graph(), Qt::Key_Down);
+    EXPECT_EQ(graph->focusChild(), graph->child(0));
+    QTest::keyClick(Graph(), Qt::Key_End);
+    ASSERT_NE(graph->focusChild(), nullptr);
+    EXPECT_EQ(graph->indexOfChild(graph->focusChild()), expected.size() - 1);
+    EXPECT_TRUE(graph->focusChild()->state().focused);
 }
 
 }  // namespace widget_tests

@@ -83,10 +83,20 @@ TEST_F(ShownWindow, RunShowsTheMeanAndHoldsTheButtonsMeanwhile) {
     EXPECT_EQ(Text(&window, "meanShortage"), QStringLiteral("-35.0"));  // all tails
     EXPECT_EQ(held(), std::tuple(true, true, Qt::ArrowCursor));
     EXPECT_FALSE(Button("startButton")->isEnabled());
-    // A screen reader hears each value with its caption, and the graph's outcome.
-    EXPECT_EQ(Spoken(Child(&window, "meanShortage")), QStringLiteral("不足枚数の平均　-35.0"));
+    // A screen reader hears the graph's outcome, and each value labelled by
+    // its caption, in a window.
     EXPECT_EQ(Spoken(Graph()),
               QStringLiteral("度数分布のグラフ　実験回数 100回　不足枚数の平均 -35.0"));
+    for (const auto& [caption, value] :
+         {std::pair("customerCaption", "customerCount"), std::pair("trialCaption", "trialCount"),
+          std::pair("meanCaption", "meanShortage")}) {
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(Child(&window, value));
+        EXPECT_EQ(spoken->text(QAccessible::Name), Text(&window, value));
+        const auto labels = spoken->relations(QAccessible::Label);
+        ASSERT_EQ(labels.size(), 1) << value;
+        EXPECT_EQ(labels.front().first->object(), Child(&window, caption));
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&window)->role(), QAccessible::Window);
 }
 
 // Tab order start, quit, initialize, graph, help; the focus shows on each,
@@ -173,6 +183,7 @@ TEST_F(AfterRun, InitializeClearsEverythingThenAsksAgain) {
             EXPECT_EQ(GraphInk(), 0);
             EXPECT_TRUE(Button("startButton")->isEnabled());
             EXPECT_EQ(Spoken(Graph()), QStringLiteral("度数分布のグラフ"));
+            EXPECT_EQ(QAccessible::queryAccessibleInterface(Graph())->childCount(), 0);
         }
     };
     Button("initializeButton")->click();

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QLineEdit>
@@ -20,12 +21,17 @@ void WhenModal(std::function<void(Box*)> act) {
     });
 }
 
-// The yes/no box answers only through its buttons, Yes the default.
+// The yes/no box answers only through its buttons, Yes the default; a screen
+// reader hears a modal alert with the question.
 TEST(ModalBoxes, YesNoBoxAnswersOnlyThroughItsButtons) {
     controls::ModalBoxes boxes;
     for (const auto answer : {controls::Answer::Yes, controls::Answer::No}) {
         WhenModal<QMessageBox>([answer](QMessageBox* box) {
             EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+            QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(box);
+            EXPECT_EQ(std::tuple(spoken->role(), spoken->state().modal),
+                      std::tuple(QAccessible::AlertMessage, true));
+            EXPECT_EQ(spoken->text(QAccessible::Value), QStringLiteral("?"));
             QTest::keyClick(box, Qt::Key_Escape);  // Qt's own box would answer No
             EXPECT_FALSE(box->close());
             QTest::mouseClick(
@@ -56,6 +62,48 @@ TEST(ModalBoxes, InputBoxGivesTheTextOnlyOnOk) {
         });
         EXPECT_EQ(boxes.AskText("人数は？", "設定", "100"), expected);
     }
+}
+
+// The box is modal for a screen reader too. Its field answers text queries
+// at every offset of the answers it may hold, for every kind of boundary,
+// with the item it names; it is named by its prompt, the default selected,
+// and one run without attributes spans it.
+TEST(ModalBoxes, InputFieldAnswersEveryTextQuery) {
+    using T = QAccessibleTextInterface;
+    controls::ModalBoxes boxes;
+    WhenModal<QInputDialog>([](QInputDialog* box) {
+        EXPECT_TRUE(QAccessible::queryAccessibleInterface(box)->state().modal);
+        auto* field = box->findChild<QLineEdit*>();
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(field);
+        EXPECT_EQ(face->role(), QAccessible::EditableText);
+        EXPECT_EQ(face->text(QAccessible::Name), box->labelText());
+        T* text = face->textInterface();
+        int start = 0;
+        int end = 0;
+        text->selection(0, &start, &end);
+        EXPECT_EQ(text->text(start, end), QStringLiteral("100"));
+        text->attributes(2, &start, &end);  // a reader reads the text run by run
+        EXPECT_EQ(std::pair(start, end), std::pair(0, 3));
+        WithinSeconds(10, [&] {
+            for (const QString& answer : {QStringLiteral("100"), QStringLiteral("３５")}) {
+                field->setText(answer);
+                for (int offset = -2; offset <= answer.size(); ++offset) {
+                    for (const auto type :
+                         {QAccessible::CharBoundary, QAccessible::WordBoundary,
+                          QAccessible::SentenceBoundary, QAccessible::ParagraphBoundary,
+                          QAccessible::LineBoundary, QAccessible::NoBoundary}) {
+                        for (const auto query :
+                             {&T::textBeforeOffset, &T::textAtOffset, &T::textAfterOffset}) {
+                            const QString got = (text->*query)(offset, type, &start, &end);
+                            EXPECT_EQ(got, start < 0 ? QString() : answer.mid(start, end - start))
+                                << offset << " " << type;
+                        }
+                    }
+                }
+            }
+        });
+    });
+    boxes.AskText("人数は？", "設定", "100");
 }
 
 }  // namespace widget_tests
