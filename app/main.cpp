@@ -1,20 +1,18 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QIcon>
-#include <QMessageBox>
 #include <QPixmap>
 #include <cstdio>
 
 #include "app/coin_icon.h"
+#include "app/fault_box.h"
 #include "app/process_exit.h"
 #include "app/program_windows.h"
 #include "controls/modal_boxes.h"
-#include "controls/utf8.h"
 #include "controls/window_metrics.h"
 #include "engine/fault.h"
 #include "engine/system_clock.h"
 #include "engine/uniform_generator.h"
-#include "form/texts.h"
 #include "sound/chime_lookup.h"
 #include "sound/chime_player.h"
 
@@ -33,12 +31,6 @@ void QuietAboutSound(QtMsgType type, const QMessageLogContext& context, const QS
     defaultMessageHandler(type, context, message);
 }
 
-void ShowFault(const char* message) {
-    QMessageBox::critical(
-        nullptr, controls::ToQString(form::texts::kQuitTitle),
-        controls::ToQString(form::texts::kFaultBefore) + QString::fromUtf8(message));
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -47,7 +39,7 @@ int main(int argc, char* argv[]) {
     // Without it a Wayland desktop would look for a menu entry named pernam3.
     QApplication::setDesktopFileName(QStringLiteral(PERNAM_APP_ID));
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(app::DrawCoinIcon(32))));
-    engine::SetFaultHook(&ShowFault);
+    engine::SetFaultHook(&app::ShowFault);
     // Without a Japanese face every text shows as boxes; say why, and go on.
     if (const QString notice = controls::MissingFaceNotice(QFontDatabase::families());
         !notice.isEmpty()) {

@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontInfo>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <condition_variable>
 #include <cstdio>
 #include <functional>
@@ -16,6 +18,7 @@
 
 #include "controls/picture_area.h"
 #include "main_window/main_window.h"
+#include "support/pixel_probes.h"
 #include "support/scripted_boxes.h"
 
 namespace widget_tests {
@@ -33,40 +36,32 @@ inline QString Text(const QWidget* window, const char* label) {
     return Child<QLabel>(window, label)->text();
 }
 
-inline int CountPixels(const QImage& image, QRect area, QRgb colour) {
-    const QImage part = image.copy(area).convertToFormat(QImage::Format_RGB32);
-    const auto* first = reinterpret_cast<const QRgb*>(part.constBits());
-    return static_cast<int>(std::count(first, first + part.width() * part.height(), colour));
+using test_support::Ink;
+using test_support::InkBounds;
+
+// Device pixels per logical pixel, rounded as the pen's width is (1.5 gives 2).
+inline int Pen(const QPaintDevice& device) {
+    return static_cast<int>(std::lround(device.devicePixelRatioF()));
 }
 
-// The smallest rectangle of `area` that holds every pixel not of `back`.
-inline QRect InkBounds(const QImage& image, QRect area, QRgb back) {
-    QRect ink;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            ink |= image.pixel(x, y) != back ? QRect(x, y, 1, 1) : QRect();
-        }
-    }
-    return ink;
+// The device pixels wholly inside a logical rectangle, at any ratio.
+inline QRect DeviceInside(QRect logical, qreal ratio) {
+    const auto in = [ratio](int edge) { return static_cast<int>(std::ceil(edge * ratio)); };
+    return QRect(QPoint(in(logical.left()), in(logical.top())),
+                 QPoint(static_cast<int>((logical.right() + 1) * ratio) - 1,
+                        static_cast<int>((logical.bottom() + 1) * ratio) - 1));
 }
 
-// Pixels of a control's lowest row that the window shows otherwise than the
-// control paints them itself: whatever lies over the control's edge. Where the
-// control paints nothing, as at rounded corners, anything may show.
+// Pixels of a control's lowest whole row that the window shows otherwise
+// than the control alone: whatever lies over the control's edge. Its round
+// corners let what lies under it show through.
 inline int CoveredLowerEdge(QWidget* window, QWidget* control) {
-    const QImage shot = window->grab().toImage();
-    const auto dpr = static_cast<int>(shot.devicePixelRatio());
-    QImage own(control->size() * dpr, QImage::Format_ARGB32_Premultiplied);
-    own.setDevicePixelRatio(dpr);
-    own.fill(Qt::transparent);
-    control->render(&own, QPoint(), QRegion(), QWidget::DrawChildren);
-    const QPoint at = control->pos() * dpr;
+    const QImage shown = window->grab(control->geometry()).toImage();
+    const QImage own = control->grab().toImage();
+    const int y = DeviceInside(control->rect(), control->devicePixelRatioF()).bottom();
     int covered = 0;
-    for (int y = own.height() - dpr; y < own.height(); ++y) {
-        for (int x = 0; x < own.width(); ++x) {
-            const QRgb painted = own.pixel(x, y);
-            covered += qAlpha(painted) == 255 && shot.pixel(at.x() + x, at.y() + y) != painted;
-        }
+    for (int x = 4 * Pen(*control); x < own.width() - 4 * Pen(*control); ++x) {
+        covered += shown.pixel(x, y) != own.pixel(x, y);
     }
     return covered;
 }
@@ -91,6 +86,11 @@ inline void WithinSeconds(int seconds, const std::function<void()>& body) {
     }
     returned.notify_one();
     watchdog.join();
+}
+
+// The family a font matches, by the name the machine's language gives it.
+inline QString FamilyOf(const QFont& font) {
+    return QFontInfo(font).family();
 }
 
 // Everything outside the main window, scripted and written down in one log:

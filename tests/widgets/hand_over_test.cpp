@@ -1,19 +1,24 @@
 #include <QApplication>
+#include <QMessageBox>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/fault_box.h"
 #include "app/process_exit.h"
 #include "app/program_windows.h"
-#include "controls/modal_boxes.h"
 #include "controls/window_lifecycle.h"
+#include "engine/fault.h"
+#include "form/texts.h"
+#include "support/engine_fakes.h"
 #include "widgets/fakes.h"
 
 namespace widget_tests {
 namespace {
 
 struct Program : ScriptedServices {
-    app::ProgramWindows windows{*this, *this, *this, *this, *this};
+    app::ProcessExit process;
+    app::ProgramWindows windows{*this, process, *this, *this, *this};
 };
 
 int LoadedWindows() {
@@ -21,8 +26,9 @@ int LoadedWindows() {
     return static_cast<int>(QApplication::topLevelWidgets().size());
 }
 
-bool Blank(const QImage& image) {
-    return CountPixels(image, image.rect(), image.pixel(0, 0)) == image.width() * image.height();
+int ImageInk(QWidget* window, const char* area) {
+    const QImage& image = Child<controls::PictureArea>(window, area)->Image();
+    return Ink(image, image.rect(), image.pixel(0, 0));
 }
 
 }  // namespace
@@ -34,79 +40,85 @@ TEST(HandOver, HelpAndBackGiveAFreshMainWindowThatAsksAgain) {
     const QPointer<QWidget> first = program.windows.MainWindow();
     Child<QPushButton>(first, "startButton")->click();
 
-    QImage firstPrinting;
-    for (int visit = 1; visit <= 2; ++visit) {
-        program.answers = {"40", "7"};
-        Child<QPushButton>(program.windows.MainWindow(), "helpButton")->click();
-        EXPECT_EQ(LoadedWindows(), 1);
-        QWidget* help = program.windows.HelpWindow();
-        const QImage& text = Child<controls::PictureArea>(help, "helpText")->Image();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !Blank(text); }));
-        EXPECT_TRUE(visit == 1 || text == firstPrinting) << "printed afresh, not appended";
-        firstPrinting = text;
-        Child<QPushButton>(help, "closeButton")->click();
-        EXPECT_EQ(LoadedWindows(), 1);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return program.asked == 2 + 2 * visit; }));
-    }
+    program.answers = {"40", "7"};
+    Child<QPushButton>(first, "helpButton")->click();
+    EXPECT_EQ(LoadedWindows(), 1);
+    QWidget* help = program.windows.HelpWindow();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ImageInk(help, "helpText") > 0; }));
+    Child<QPushButton>(help, "closeButton")->click();
+    EXPECT_EQ(LoadedWindows(), 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return program.asked == 4; }));
     EXPECT_TRUE(first.isNull());
     QWidget* again = program.windows.MainWindow();
     EXPECT_EQ(
         Text(again, "customerCount") + Text(again, "trialCount") + Text(again, "meanShortage"),
         "407");
     EXPECT_TRUE(Child<QPushButton>(again, "startButton")->isEnabled());
-    EXPECT_TRUE(Blank(Child<controls::PictureArea>(again, "graph")->Image()));
+    EXPECT_EQ(ImageInk(again, "graph"), 0);
     delete again;
 }
 
-// Ending the program is tried in a child process: it must exit with 0 from
-// inside the handler, and closing the last window must end the event loop
-// without a chime or a question.
-TEST(Ending, QuitYesOrEmptyAnswerYesEndAtOnce) {
+// Each way out, tried in a child process once both counts are in: quit and
+// an empty answer end from inside the handler, closing the last window ends
+// the event loop without a chime or a question.
+TEST(Ending, EveryWayOutEndsTheProgramAtOnce) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    for (const char* button : {"quitButton", "initializeButton"}) {
-        EXPECT_EXIT(
-            {
-                ScriptedServices services;
-                services.answers = {""};
-                services.yesNo = {controls::Answer::Yes};
-                app::ProcessExit process;
-                main_window::MainWindow window(
-                    {services, process, services, services, services, [] {}});
-                Child<QPushButton>(&window, button)->click();
-                std::fputs("the program went on\n", stderr);
-                std::exit(3);
-            },
-            ::testing::ExitedWithCode(0), "")
-            << button;
+    const std::pair<const char*, void (*)(Program&)> ways[] = {
+        {"quit, Yes",
+         [](Program& p) { Child<QPushButton>(p.windows.MainWindow(), "quitButton")->click(); }},
+        {"initialize, an empty answer, Yes",
+         [](Program& p) {
+             p.answers = {""};
+             Child<QPushButton>(p.windows.MainWindow(), "initializeButton")->click();
+         }},
+        {"closing the main window", [](Program& p) { p.windows.MainWindow()->close(); }},
+        {"closing the help window",
+         [](Program& p) {
+             controls::UnloadWindow(*p.windows.MainWindow());
+             p.windows.ShowHelpWindow();
+             p.windows.HelpWindow()->close();
+         }},
+    };
+    for (const auto& [way, leave] : ways) {
+        const auto run = [leave = leave] {
+            Program program;
+            program.yesNo = {controls::Answer::Yes};
+            program.onAsk = [&](std::string_view) {
+                if (program.asked == 2) {
+                    QTimer::singleShot(0, [&] {
+                        program.log.clear();
+                        leave(program);
+                        QTimer::singleShot(1000, [] { std::exit(3); });  // it went on
+                    });
+                }
+            };
+            program.windows.ShowMainWindow();
+            QApplication::exec();
+            std::exit(program.log.empty() ? 0 : 4);
+        };
+        EXPECT_EXIT(run(), ::testing::ExitedWithCode(0), "") << way;
     }
 }
 
-TEST(Ending, ClosingEitherWindowEndsTheProgramSilently) {
+// A run outside the counts shows the fault in a box, then the program stops.
+TEST(FaultDeathTest, ABadRunSizeShowsTheFaultBeforeTheProgramStops) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    for (const bool help : {false, true}) {
-        EXPECT_EXIT(
-            {
-                Program program;
-                program.onAsk = [&](std::string_view) {
-                    QTimer::singleShot(0, [&] {
-                        if (program.asked < 2) {
-                            return;
-                        }
-                        program.log.clear();
-                        if (help) {
-                            controls::UnloadWindow(*program.windows.MainWindow());
-                            program.windows.ShowHelpWindow();
-                        }
-                        (help ? program.windows.HelpWindow() : program.windows.MainWindow())
-                            ->close();
-                    });
-                };
-                program.windows.ShowMainWindow();
-                QApplication::exec();
-                std::exit(program.log.empty() && program.asked == 2 ? 0 : 4);
-            },
-            ::testing::ExitedWithCode(0), "");
-    }
+    const std::string shown = "box " + std::string(form::texts::kQuitTitle) + ": " +
+                              std::string(form::texts::kFaultBefore) + "a run needs 10 to 1000";
+    EXPECT_DEATH(
+        {
+            engine::SetFaultHook(&app::ShowFault);
+            QTimer::singleShot(0, [] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                std::fprintf(stderr, "box %s: %s\n", qPrintable(box->windowTitle()),
+                             qPrintable(box->text()));
+                box->accept();
+            });
+            test_support::FrozenClock clock;
+            test_support::ScriptedDraws draws({0.25F});
+            engine::RunExperiment({9, 1}, clock, draws);
+        },
+        shown);
 }
 
 }  // namespace widget_tests
