@@ -3,19 +3,15 @@
 #include <QEvent>
 #include <QScreen>
 #include <QTimer>
-#include <algorithm>
+
 #include <chrono>
+#include "form/raster.h"
 
 namespace controls {
 
 QPoint PlaceWithin(QRect frame, QRect available) {
-    // Right and bottom edges first, so that the left and top edges win when
-    // the frame is larger than the screen.
-    const int x =
-        std::max(std::min(frame.x(), available.right() - frame.width() + 1), available.x());
-    const int y =
-        std::max(std::min(frame.y(), available.bottom() - frame.height() + 1), available.y());
-    return {x, y};
+    return {form::PlaceWithin(frame.x(), frame.width(), available.x(), available.width()),
+            form::PlaceWithin(frame.y(), frame.height(), available.y(), available.height())};
 }
 
 KeepOnScreen::KeepOnScreen(QWidget& window) : QObject(&window), window_(window) {

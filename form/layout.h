@@ -223,6 +223,8 @@ inline constexpr WindowLayout kMainWindow{
     texts::kMainCaption, {3480, 1485, 8325, 7680}, {0, 8280, 360}, main_window::kControls};
 
 namespace help_window {
+// Room the help text leaves after its widest line, in pixels.
+inline constexpr double kTextRightMargin = 4.0;
 // The text area's coordinates are twips from its inner top-left corner.
 inline constexpr TwipsRect kTextArea{120, 480, 9015, 6855};
 inline constexpr std::array<Control, 2> kControls{{

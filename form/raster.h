@@ -10,6 +10,13 @@
 // light the same pixels.
 namespace form {
 
+// Where a window's edge at `start`, `length` long, goes to lie within an
+// area from `areaStart`, `areaLength` long: unchanged when it already does,
+// else moved the least distance; in an area too small its start stays seen.
+constexpr int PlaceWithin(int start, int length, int areaStart, int areaLength) {
+    return std::max(std::min(start, areaStart + areaLength - length), areaStart);
+}
+
 // Pixels of a window's layout at a logical dpi (96 on an ordinary screen).
 int TwipsToPixels(int twips, double logicalDpi);
 

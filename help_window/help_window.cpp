@@ -19,9 +19,6 @@ namespace {
 
 using form::texts::kHelpText;
 
-// Room left after the widest line, in pixels.
-constexpr double kRightMargin = 4.0;
-
 // The lines were broken by hand to fit the area in the face the windows were
 // laid out for. The stand-in face is a little wider and would cut the longest
 // lines off mid-word, so its characters are drawn a fraction of a pixel
@@ -31,7 +28,7 @@ void FitHelpText(controls::PictureArea& area) {
     const qreal ratio = area.devicePixelRatioF();
     QFont device = area.font();
     device.setPixelSize(static_cast<int>(std::lround(device.pixelSize() * ratio)));
-    const double room = (area.contentsRect().width() - kRightMargin) * ratio;
+    const double room = (area.contentsRect().width() - form::help_window::kTextRightMargin) * ratio;
     const double spacing = form::SpacingToFit(room, [&](double tried) {
         device.setLetterSpacing(QFont::AbsoluteSpacing, tried);
         const QFontMetricsF metrics(device);

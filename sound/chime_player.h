@@ -8,11 +8,9 @@
 #include <string_view>
 #include <vector>
 
-namespace sound {
+#include "sound/chime_names.h"
 
-// The chimes of the commands, by file name.
-inline constexpr std::string_view kDoorChime = "pinpon.wav";
-inline constexpr std::string_view kClosingChime = "endpinpon.wav";
+namespace sound {
 
 // Sounds a chime once and returns without waiting for it; a chime still
 // sounding is cut off first. A file found nowhere, or a machine without

@@ -51,7 +51,7 @@ std::vector<short> Render(const std::vector<Note>& notes, double length, int rat
         }
     }
     // A short fade keeps the end from clicking.
-    const std::size_t fade = static_cast<std::size_t>(rate / 50);
+    const auto fade = static_cast<std::size_t>(rate / 50);
     for (std::size_t i = 0; i < fade && i < frames; ++i) {
         mix[frames - 1 - i] *= static_cast<double>(i) / static_cast<double>(fade);
     }

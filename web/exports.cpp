@@ -49,7 +49,6 @@ constexpr const form::Control& kHelpControl = form::ControlNamed(form::kHelpWind
 constexpr std::array<const form::Control*, kSurfaces> kPictures{&kGraphControl, &kHelpControl};
 
 // Room the help window leaves after its widest line, in pixels.
-constexpr double kHelpRightMargin = 4.0;
 
 class PageCanvas final : public web::Canvas {
 public:
@@ -210,8 +209,15 @@ PERNAM_EXPORT(clear_surface) void ClearSurface(int surface) {
     SurfaceAt(surface).Clear();
 }
 
+// The page does not yet give screen readers the graph's rows; they go nowhere.
+class UnreadTable final : public engine::FrequencyTable {
+public:
+    void AddRow(std::string_view /*axisValue*/, int /*trials*/) override {}
+};
+
 PERNAM_EXPORT(draw_graph) void DrawGraph() {
-    engine::DrawFrequencyGraph(State().outcome.tallies, SurfaceAt(kGraph));
+    UnreadTable table;
+    engine::DrawFrequencyGraph(State().outcome.tallies, SurfaceAt(kGraph), table);
 }
 
 PERNAM_EXPORT(print_help) void PrintHelp() {
@@ -237,7 +243,8 @@ PERNAM_EXPORT(space_label_row) void SpaceLabelRow() {
 // the face at hand.
 PERNAM_EXPORT(fit_help_text) void FitHelpText() {
     web::CanvasSurface& area = SurfaceAt(kHelpText);
-    const double room = (web::InnerArea(kHelpControl).width - kHelpRightMargin) * area.PixelRatio();
+    const double room = (web::InnerArea(kHelpControl).width - form::help_window::kTextRightMargin) *
+                        area.PixelRatio();
     area.SetSpacing(form::SpacingToFit(room, [&](double spacing) {
         form::Measured widest{0.0, 1.0};
         for (const std::string_view line : form::texts::kHelpText) {
@@ -254,7 +261,7 @@ PERNAM_EXPORT(fit_help_text) void FitHelpText() {
 // unchanged when the window fits there, otherwise moved the least distance
 // that brings it in; a window longer than the viewport keeps its start in view.
 PERNAM_EXPORT(place_within) int PlaceWithin(int start, int length, int available) {
-    return std::max(std::min(start, available - length), 0);
+    return form::PlaceWithin(start, length, 0, available);
 }
 
 // The largest run and its drawing once, with a generator, clock and canvas of
@@ -274,5 +281,6 @@ PERNAM_EXPORT(warm_up) void WarmUp() {
     web::CanvasSurface surface(canvas, kGraphControl, 1.0);
     const engine::RunOutcome outcome = engine::RunExperiment(
         {engine::kCustomerRange.highest, engine::kTrialRange.highest}, clock, random);
-    engine::DrawFrequencyGraph(outcome.tallies, surface);
+    UnreadTable table;
+    engine::DrawFrequencyGraph(outcome.tallies, surface, table);
 }

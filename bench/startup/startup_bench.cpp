@@ -6,12 +6,12 @@
 // windows are the root window's children and their mapping is seen there.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
-#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <string>

@@ -10,7 +10,7 @@
 #include "form/layout.h"
 #include "form/raster.h"
 #include "form/texts.h"
-#include "sound/chime_player.h"
+#include "sound/chime_names.h"
 
 namespace {
 
