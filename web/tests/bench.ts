@@ -9,6 +9,8 @@ import { join, resolve } from "node:path";
 import { pathToFileURL } from "node:url";
 import puppeteer from "puppeteer-core";
 
+import { chromiumFlags } from "./drivers.js";
+
 const build = resolve(process.argv[2] ?? "build/web");
 const repetitions = Number(process.argv[3] ?? 9);
 const url = pathToFileURL(join(build, "pernam3.html")).href;
@@ -47,14 +49,7 @@ const watch = `
 const browser = await puppeteer.launch({
     executablePath: process.env["CHROMIUM"] ?? "/usr/bin/chromium",
     headless: true,
-    args: [
-        "--no-sandbox",
-        "--disable-gpu",
-        "--disable-background-networking",
-        "--disable-component-update",
-        "--disable-sync",
-        "--no-first-run",
-    ],
+    args: chromiumFlags,
 });
 const version = await browser.version();
 const toFirstBox: number[] = [];

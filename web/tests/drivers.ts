@@ -29,7 +29,7 @@ export interface Driver {
     close(): Promise<void>;
 }
 
-const chromiumFlags = [
+export const chromiumFlags = [
     "--headless=new",
     "--no-sandbox",
     "--disable-gpu",
