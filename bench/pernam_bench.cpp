@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "controls/picture_area.h"
+#include "controls/utf8.h"
 #include "controls/window_metrics.h"
 #include "engine/experiment.h"
 #include "engine/frequency_graph.h"
@@ -66,8 +67,7 @@ void Floor(benchmark::State& bench) {
 // The graph's rows as the main window words them, kept no longer than that.
 struct SpokenRows final : engine::FrequencyTable {
     void AddRow(std::string_view axisValue, int trials) override {
-        benchmark::DoNotOptimize(QString::fromUtf8(axisValue.data(), axisValue.size()) +
-                                 QString::number(trials));
+        benchmark::DoNotOptimize(controls::ToQString(axisValue) + QString::number(trials));
     }
 };
 

@@ -323,7 +323,7 @@ public:
     }
 };
 
-constexpr char kWindowProperty[] = "pernamWindow";
+constexpr const char* kWindowProperty = "pernamWindow";
 
 // Only at the object's own class: for the classes it derives from, Qt's own
 // interfaces come next.

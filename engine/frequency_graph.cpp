@@ -40,7 +40,7 @@ constexpr int kHighestGridRow = 30;   // count 250
 // The value under bin n on the horizontal axis: the minimum it counts, with
 // the open bins' bounds.
 std::string AxisValue(int n) {
-    const std::string value = std::to_string(n - ShortageTallies::BinOf(0));
+    std::string value = std::to_string(n - ShortageTallies::BinOf(0));
     if (n == 1) {
         return value + std::string(texts::kOrBelow);
     }
