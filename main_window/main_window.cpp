@@ -17,6 +17,7 @@
 #include "engine/frequency_graph.h"
 #include "entry/parameter_entry.h"
 #include "form/letter_spacing.h"
+#include "form/spoken.h"
 #include "form/texts.h"
 
 namespace main_window {
@@ -30,8 +31,7 @@ class SpokenRows final : public engine::FrequencyTable {
 public:
     explicit SpokenRows(controls::PictureArea& graph) : graph_(graph) {}
     void AddRow(std::string_view axisValue, int trials) override {
-        graph_.AddSpokenRow(ToQString(axisValue) + ToQString(texts::kNameSeparator) +
-                            QString::number(trials) + ToQString(texts::kGraphTrialsAfter));
+        graph_.AddSpokenRow(QString::fromStdString(form::spoken::GraphRow(axisValue, trials)));
     }
 
 private:
@@ -145,10 +145,8 @@ void MainWindow::StartExperiment() {
     meanShortage_->setText(QString::fromStdString(outcome.meanText));
     SpokenRows rows(*graph_);
     engine::DrawFrequencyGraph(outcome.tallies, *graph_, rows);
-    graph_->setAccessibleName(ToQString(texts::kGraphName) + ToQString(texts::kGraphTrialsBefore) +
-                              QString::number(runSize_->trials) +
-                              ToQString(texts::kGraphTrialsAfter) +
-                              ToQString(texts::kGraphMeanBefore) + meanShortage_->text());
+    graph_->setAccessibleName(
+        QString::fromStdString(form::spoken::GraphOutcome(runSize_->trials, outcome.meanText)));
 
     startButton_->setEnabled(false);
     quitButton_->setEnabled(true);

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdlib>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "engine/experiment.h"
@@ -18,6 +19,7 @@
 #include "form/layout.h"
 #include "form/letter_spacing.h"
 #include "form/raster.h"
+#include "form/spoken.h"
 #include "form/texts.h"
 #include "web/canvas_surface.h"
 
@@ -37,6 +39,9 @@ void CanvasClear(int surface);
 PERNAM_IMPORT(measure)
 double CanvasMeasure(int surface, const char* utf8Text, std::size_t length, int fontPixels,
                      double spacing);
+// One row of the graph's table for a screen reader, "-35　12回".
+__attribute__((import_module("screen_reader"), import_name("graph_row"))) void GraphRow(
+    const char* utf8Text, std::size_t length);
 }
 
 namespace {
@@ -47,8 +52,6 @@ enum Surface { kGraph = 0, kHelpText = 1, kSurfaces = 2 };
 constexpr const form::Control& kGraphControl = form::ControlNamed(form::kMainWindow, "graph");
 constexpr const form::Control& kHelpControl = form::ControlNamed(form::kHelpWindow, "helpText");
 constexpr std::array<const form::Control*, kSurfaces> kPictures{&kGraphControl, &kHelpControl};
-
-// Room the help window leaves after its widest line, in pixels.
 
 class PageCanvas final : public web::Canvas {
 public:
@@ -84,6 +87,7 @@ struct Module {
     entry::ParameterEntry entry;
     std::array<PageCanvas, kSurfaces> canvases{PageCanvas(kGraph), PageCanvas(kHelpText)};
     std::array<std::optional<web::CanvasSurface>, kSurfaces> surfaces;
+    std::string graphOutcome;
 };
 
 Module& State() {
@@ -143,6 +147,12 @@ PERNAM_EXPORT(set_tally) void SetTally(int bin, int count) {
 
 PERNAM_EXPORT(mean_text) const char* MeanText() {
     return State().outcome.meanText.c_str();
+}
+
+// The graph's spoken name after a run of `trials` trials.
+PERNAM_EXPORT(graph_outcome) const char* GraphOutcome(int trials) {
+    State().graphOutcome = form::spoken::GraphOutcome(trials, State().outcome.meanText);
+    return State().graphOutcome.c_str();
 }
 
 // Parameter entry from its first question.
@@ -209,14 +219,17 @@ PERNAM_EXPORT(clear_surface) void ClearSurface(int surface) {
     SurfaceAt(surface).Clear();
 }
 
-// The page does not yet give screen readers the graph's rows; they go nowhere.
-class UnreadTable final : public engine::FrequencyTable {
+// The graph's rows go to the page's table for screen readers as they are drawn.
+class PageTable final : public engine::FrequencyTable {
 public:
-    void AddRow(std::string_view /*axisValue*/, int /*trials*/) override {}
+    void AddRow(std::string_view axisValue, int trials) override {
+        const std::string row = form::spoken::GraphRow(axisValue, trials);
+        GraphRow(row.data(), row.size());
+    }
 };
 
 PERNAM_EXPORT(draw_graph) void DrawGraph() {
-    UnreadTable table;
+    PageTable table;
     engine::DrawFrequencyGraph(State().outcome.tallies, SurfaceAt(kGraph), table);
 }
 
@@ -274,6 +287,10 @@ PERNAM_EXPORT(warm_up) void WarmUp() {
         void Print(form::DevicePoint /*at*/, std::string_view /*utf8Text*/,
                    double /*spacing*/) override {}
         void Clear() override {}
+    };
+    class UnreadTable final : public engine::FrequencyTable {
+    public:
+        void AddRow(std::string_view /*axisValue*/, int /*trials*/) override {}
     };
     PageClock clock(0.0F);
     engine::UniformGenerator random;

@@ -63,6 +63,8 @@ class ModalBox {
         this.buttons.className = "buttons";
         this.dialog.append(caption, this.body, this.buttons);
         this.dialog.setAttribute("aria-labelledby", titleText.id);
+        // showModal() makes it modal; older screen readers learn it from this.
+        this.dialog.setAttribute("aria-modal", "true");
     }
 
     button(role: string, caption: string, answer: () => void): { element: HTMLButtonElement; key: string } {

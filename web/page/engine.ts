@@ -20,6 +20,7 @@ interface EngineExports {
     run(customers: number, trials: number, secondsSinceMidnight: number): void;
     set_tally(bin: number, count: number): void;
     mean_text(): number;
+    graph_outcome(trials: number): number;
     entry_begin(): void;
     entry_next(): number;
     entry_question(): number;
@@ -81,6 +82,8 @@ function decodeBase64(text: string): Uint8Array<ArrayBuffer> {
 
 class Engine {
     private readonly canvases: (DeviceCanvas | null)[] = [null, null];
+    // The rows of the graph being drawn, for screen readers.
+    private graphRows: string[] = [];
 
     private constructor(private readonly exports: EngineExports) {}
 
@@ -102,6 +105,9 @@ class Engine {
                 clear: (surface: number) => canvasAt(surface).clear(),
                 measure: (surface: number, pointer: number, length: number, pixels: number, spacing: number) =>
                     canvasAt(surface).measure(engine!.text(pointer, length), pixels, spacing),
+            },
+            screen_reader: {
+                graph_row: (pointer: number, length: number) => engine!.graphRows.push(engine!.text(pointer, length)),
             },
             // The C library writes a fault's message to standard error and
             // closes nothing else; nothing reads a file.
@@ -175,6 +181,11 @@ class Engine {
         return this.cString(this.exports.mean_text());
     }
 
+    // What a screen reader calls the graph after a run of that many trials.
+    graphOutcome(trials: number): string {
+        return this.cString(this.exports.graph_outcome(trials));
+    }
+
     // Opens a picture area at the device's pixel ratio and tells its size in
     // device pixels and its font's device size.
     openSurface(surface: SurfaceId, pixelRatio: number, canvas: DeviceCanvas): DeviceSize {
@@ -206,9 +217,13 @@ class Engine {
         this.exports.warm_up();
     }
 
-    drawGraph(): void {
+    // Draws the tallies and gives each bar with trials as a screen reader's
+    // row, "-35　12回", left to right.
+    drawGraph(): string[] {
+        this.graphRows = [];
         this.exports.draw_graph();
         this.canvases[SurfaceId.Graph]?.flush();
+        return this.graphRows;
     }
 
     printHelp(): void {

@@ -51,7 +51,6 @@ interface FormData {
     faces: string; // CSS font-family list
     mainWindow: WindowForm;
     helpWindow: WindowForm;
-    graph: { trialsBefore: string; trialsAfter: string; meanBefore: string };
     nameSeparator: string;
     helpText: string[];
     questions: QuestionForm[]; // the customers', then the trials'

@@ -31,6 +31,8 @@ function pictureFrame(area: PictureArea, control: ControlForm, role: string): HT
 class MainWindow {
     readonly window: FormWindow;
     readonly graph: PictureArea;
+    // The bars in words, for screen readers only: the canvas is an image to them.
+    private readonly graphRows: HTMLUListElement;
     counts: { customers: number; trials: number } | null = null;
 
     constructor(readonly program: Program) {
@@ -42,6 +44,10 @@ class MainWindow {
         this.window = new FormWindow("main", form.mainWindow, form.faces, (control) =>
             pictureFrame(this.graph, control, "img"),
         );
+        this.graphRows = document.createElement("ul");
+        this.graphRows.className = "for-screen-readers";
+        this.graphRows.setAttribute("aria-label", graphControl.spokenName);
+        this.window.control("graph").after(this.graphRows);
         this.clearOutcome();
         // The one way into the page for a test: the test that compares both
         // editions' pixels hands the graph tallies of its own.
@@ -50,7 +56,7 @@ class MainWindow {
             const engine = program.engine;
             engine.clearSurface(SurfaceId.Graph);
             tallies.forEach((count, index) => engine.setTally(index + 1, count));
-            engine.drawGraph();
+            this.showRows(engine.drawGraph());
         };
         const w = this.window;
         w.button("startButton").addEventListener("click", () => this.startRun());
@@ -70,8 +76,19 @@ class MainWindow {
         );
     }
 
+    private showRows(rows: string[]): void {
+        this.graphRows.replaceChildren(
+            ...rows.map((row) => {
+                const item = document.createElement("li");
+                item.textContent = row;
+                return item;
+            }),
+        );
+    }
+
     clearOutcome(): void {
         this.graph.clear();
+        this.showRows([]);
         const graph = this.window.control("graph");
         graph.setAttribute("aria-label", controlOf(this.program.form.mainWindow, "graph").spokenName);
         this.showValue("trialCount", "trialCaption", "");
@@ -89,7 +106,6 @@ class MainWindow {
             return;
         }
         const w = this.window;
-        const form = this.program.form;
         w.element.style.cursor = "wait";
         w.button("quitButton").disabled = true;
         w.button("initializeButton").disabled = true;
@@ -98,17 +114,8 @@ class MainWindow {
         engine.run(this.counts.customers, this.counts.trials, secondsSinceMidnight());
         const mean = engine.meanText();
         this.showValue("meanShortage", "meanCaption", mean);
-        engine.drawGraph();
-        const spoken = form.graph;
-        w.control("graph").setAttribute(
-            "aria-label",
-            controlOf(form.mainWindow, "graph").spokenName +
-                spoken.trialsBefore +
-                this.counts.trials +
-                spoken.trialsAfter +
-                spoken.meanBefore +
-                mean,
-        );
+        this.showRows(engine.drawGraph());
+        w.control("graph").setAttribute("aria-label", engine.graphOutcome(this.counts.trials));
 
         w.button("startButton").disabled = true;
         w.button("quitButton").disabled = false;
@@ -224,8 +231,21 @@ class Program {
         this.engine.fitHelpText();
         const help = new FormWindow("help", form.helpWindow, form.faces, () => {
             const frame = pictureFrame(text, control, "document");
-            // A screen reader cannot read the printed pixels; it gets the text itself.
-            frame.setAttribute("aria-description", form.helpText.map((line) => line.trim()).join("\n").trim());
+            // A screen reader cannot read the printed pixels; it gets the
+            // printed lines themselves, in order.
+            text.element.setAttribute("aria-hidden", "true");
+            const lines = document.createElement("div");
+            lines.className = "for-screen-readers";
+            lines.append(
+                ...form.helpText
+                    .filter((line) => line.trim() !== "")
+                    .map((line) => {
+                        const paragraph = document.createElement("p");
+                        paragraph.textContent = line.trim();
+                        return paragraph;
+                    }),
+            );
+            frame.append(lines);
             return frame;
         });
         this.helpWindow = help;

@@ -20,7 +20,7 @@ export interface PageState {
     focus: string;
     cursor: string;
     ended: boolean;
-    graphBlank: boolean | null;
+    graphBlank: boolean | null; // no pixel drawn, no row for a screen reader
     chimes: number[]; // durations of the chimes started, in seconds
 }
 
@@ -47,6 +47,10 @@ export const readState = `
                 graphBlank = false;
                 break;
             }
+        }
+        // Blank for a screen reader too: no row left of the graph before.
+        if (document.querySelector("#graph + ul li")) {
+            graphBlank = false;
         }
     }
     const rect = win ? win.getBoundingClientRect() : { left: 0, top: 0 };

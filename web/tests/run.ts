@@ -230,6 +230,23 @@ class ScenarioRun {
         if (centres.length !== 12 || centres.some((x, i) => Math.abs(x - 10 * (i + 1)) > 2)) {
             throw new StepFailure(`the label row's numbers stand at ${centres.map((x) => x.toFixed(1)).join(" ")}`);
         }
+        // A screen reader gets the bars as rows beside the canvas, and the
+        // outcome as the graph's name.
+        const spoken = await this.driver.read<{ name: string; rows: string[] }>(`
+            const graph = document.getElementById("graph");
+            return { name: graph.getAttribute("aria-label"),
+                     rows: [...graph.nextElementSibling.querySelectorAll("li")].map((li) => li.textContent) };`);
+        const rows = bars.flatMap((count, index) => {
+            const value = index + 1 - 116;
+            const axis = index === 0 ? `${value}以下` : index === 119 ? `${value}以上` : String(value);
+            return count > 0 ? [`${axis}　${count}回`] : [];
+        });
+        if (spoken.rows.join() !== rows.join()) {
+            throw new StepFailure(`rows read "${spoken.rows.join(" / ")}" for bars "${rows.join(" / ")}"`);
+        }
+        if (spoken.name !== `度数分布のグラフ　実験回数 ${run.trials}回　不足枚数の平均 ${mean}`) {
+            throw new StepFailure(`the graph is named "${spoken.name}"`);
+        }
         if (run.chiSquare) {
             const test = chiSquare(tallies, minimumLaw(run.customers), run.trials);
             if (!(test.statistic <= test.critical)) {
@@ -280,6 +297,13 @@ class ScenarioRun {
             return;
         }
         this.helpPrint = print.hash;
+        // What a screen reader reads in the help window: the printed lines, in order.
+        const spoken = await this.driver.read<string[]>(`
+            return [...document.querySelectorAll("[data-window=help] #helpText p")].map((p) => p.textContent);`);
+        const lines = (form.helpText as string[]).map((line) => line.trim()).filter((line) => line !== "");
+        if (spoken.join("\n") !== lines.join("\n")) {
+            throw new StepFailure(`a screen reader reads the help text as ${JSON.stringify(spoken)}`);
+        }
         const printed = print.lines.map((line, i) => (line ? i + 1 : 0)).filter((n) => n > 0);
         const expected = Array.from({ length: 29 }, (_, i) => i + 1).filter((n) => ![1, 12, 21].includes(n));
         if (printed.join() !== expected.join()) {

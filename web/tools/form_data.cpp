@@ -130,19 +130,17 @@ int main() {
     }
     std::printf(
         "{\"faces\": %s,\n\"mainWindow\": %s,\n\"helpWindow\": %s,\n"
-        "\"graph\": {\"trialsBefore\": %s, \"trialsAfter\": %s, \"meanBefore\": %s},\n"
         "\"nameSeparator\": %s,\n\"helpText\": [%s],\n\"questions\": [%s, %s],\n"
         "\"endQuestion\": %s, \"endTitle\": %s, \"quitTitle\": %s,\n"
         "\"boxes\": {\"ok\": %s, \"cancel\": %s, \"yes\": %s, \"no\": %s, \"close\": %s},\n"
         "\"doorChime\": %s, \"closingChime\": %s}\n",
         Quoted(faces).c_str(), Window(form::kMainWindow).c_str(), Window(form::kHelpWindow).c_str(),
-        Quoted(texts::kGraphTrialsBefore).c_str(), Quoted(texts::kGraphTrialsAfter).c_str(),
-        Quoted(texts::kGraphMeanBefore).c_str(), Quoted(texts::kNameSeparator).c_str(),
-        helpLines.c_str(), Question(entry::kCustomerQuestion).c_str(),
-        Question(entry::kTrialQuestion).c_str(), Quoted(texts::kEndQuestion).c_str(),
-        Quoted(texts::kEndTitle).c_str(), Quoted(texts::kQuitTitle).c_str(),
-        Quoted(texts::kOk).c_str(), Quoted(texts::kCancel).c_str(), Quoted(texts::kYes).c_str(),
-        Quoted(texts::kNo).c_str(), Quoted(texts::kClose).c_str(),
-        Quoted(sound::kDoorChime).c_str(), Quoted(sound::kClosingChime).c_str());
+        Quoted(texts::kNameSeparator).c_str(), helpLines.c_str(),
+        Question(entry::kCustomerQuestion).c_str(), Question(entry::kTrialQuestion).c_str(),
+        Quoted(texts::kEndQuestion).c_str(), Quoted(texts::kEndTitle).c_str(),
+        Quoted(texts::kQuitTitle).c_str(), Quoted(texts::kOk).c_str(),
+        Quoted(texts::kCancel).c_str(), Quoted(texts::kYes).c_str(), Quoted(texts::kNo).c_str(),
+        Quoted(texts::kClose).c_str(), Quoted(sound::kDoorChime).c_str(),
+        Quoted(sound::kClosingChime).c_str());
     return 0;
 }
