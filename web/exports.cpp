@@ -238,18 +238,19 @@ PERNAM_EXPORT(print_help) void PrintHelp() {
 }
 
 // The label row alone spaced out until its "0" is centred under its tick,
-// worked out, as on the desktop, from the face's widths at its own size.
+// worked out, as on the desktop, from the face's widths. They are measured at
+// the size the row is printed in, in device pixels: a browser that hints its
+// glyphs does not scale a text's width with the pixel ratio.
 PERNAM_EXPORT(space_label_row) void SpaceLabelRow() {
     web::CanvasSurface& graph = SurfaceAt(kGraph);
-    const int fontPixels = form::FontPixels(kGraphControl.font, 96.0);
+    const int fontPixels = graph.DeviceFontPixels();
     const std::string_view row = form::texts::kLabelRow;
     const std::string_view lead = row.substr(0, row.size() - 1);
-    const double perUnit = web::InnerArea(kGraphControl).width / engine::kGraphWidthUnits;
-    const double spacing = form::SpacingToCentreLast(
-        engine::kLabelRowX * perUnit, Measure(kGraph, lead, fontPixels, 0.0),
-        Measure(kGraph, row.substr(row.size() - 1), fontPixels, 0.0), Characters(lead),
-        engine::kZeroTickX * perUnit);
-    graph.SpaceOut(row, spacing * graph.PixelRatio());
+    const double perUnit = graph.Area().width / engine::kGraphWidthUnits;
+    graph.SpaceOut(row, form::SpacingToCentreLast(
+                            engine::kLabelRowX * perUnit, Measure(kGraph, lead, fontPixels, 0.0),
+                            Measure(kGraph, row.substr(row.size() - 1), fontPixels, 0.0),
+                            Characters(lead), engine::kZeroTickX * perUnit));
 }
 
 // Every help line spaced alike, so that the widest ends inside the area in

@@ -19,6 +19,8 @@ export interface View {
 
 export interface Driver {
     readonly name: string;
+    // Whether it can give the page this device pixel ratio.
+    supports(scale: number): boolean;
     open(url: string, view: View): Promise<void>;
     press(key: Key): Promise<void>;
     type(text: string): Promise<void>;
@@ -85,6 +87,10 @@ export class ChromiumDriver implements Driver {
         return (await this.current().evaluate(`(() => { ${body} })()`)) as T;
     }
 
+    supports(_scale: number): boolean {
+        return true;
+    }
+
     async screenshot(path: string): Promise<void> {
         await this.current().screenshot({ path: path as `${string}.png` });
     }
@@ -124,26 +130,38 @@ function freePort(): Promise<number> {
     });
 }
 
-// WebKitGTK's WebDriver, which starts its MiniBrowser on the display it is given.
+// WebKitGTK's WebDriver, which starts its MiniBrowser on the display it is
+// given; GTK's own scale gives the page its device pixel ratio, whole ratios only.
 export class WebKitDriver implements Driver {
     readonly name = "webkit";
     private session = "";
+    private driver: ChildProcess | null = null;
+    private base = "";
+    private scale = 0;
 
-    private constructor(
-        private readonly driver: ChildProcess,
-        private readonly base: string,
-    ) {}
+    private constructor(private readonly display: string) {}
 
     static async launch(display: string): Promise<WebKitDriver> {
+        const self = new WebKitDriver(display);
+        await self.start(1);
+        return self;
+    }
+
+    supports(scale: number): boolean {
+        return Number.isInteger(scale);
+    }
+
+    private async start(scale: number): Promise<void> {
         const port = await freePort();
-        const driver = spawn("WebKitWebDriver", [`--host=127.0.0.1`, `--port=${port}`], {
-            env: { ...process.env, DISPLAY: display },
+        this.driver = spawn("WebKitWebDriver", [`--host=127.0.0.1`, `--port=${port}`], {
+            env: { ...process.env, DISPLAY: this.display, GDK_SCALE: String(scale) },
             stdio: "ignore",
         });
-        const self = new WebKitDriver(driver, `http://127.0.0.1:${port}`);
+        this.base = `http://127.0.0.1:${port}`;
+        this.scale = scale;
         for (let attempt = 0; ; attempt++) {
             try {
-                await self.call("GET", "/status");
+                await this.call("GET", "/status");
                 break;
             } catch (error) {
                 if (attempt > 50) {
@@ -152,12 +170,12 @@ export class WebKitDriver implements Driver {
                 await new Promise((resolve) => setTimeout(resolve, 100));
             }
         }
-        return self;
     }
 
     async open(url: string, view: View): Promise<void> {
-        if (view.scale !== 1) {
-            throw new Error("WebKit runs at one device pixel per CSS pixel here");
+        if (view.scale !== this.scale) {
+            await this.close();
+            await this.start(view.scale);
         }
         if (this.session) {
             await this.call("DELETE", `/session/${this.session}`);
@@ -228,8 +246,10 @@ export class WebKitDriver implements Driver {
     async close(): Promise<void> {
         if (this.session) {
             await this.call("DELETE", `/session/${this.session}`).catch(() => undefined);
+            this.session = "";
         }
-        this.driver.kill();
+        this.driver?.kill();
+        this.driver = null;
     }
 
     private at(path: string): string {

@@ -315,35 +315,51 @@ class ScenarioRun {
     }
 
     // The texts are left out in both editions: each prints them with its own platform.
+    // WebKit under Xvfb has once been seen to hand back a blank canvas right
+    // after a browser restart; a fixture that differs is drawn and read once
+    // more, and a fault in the drawing differs both times.
     async desktopPixels(scale: number): Promise<void> {
         for (const [index, tallies] of pixelFixtures.entries()) {
-            const desktop = desktopPixels(tallies, scale);
-            const page = await this.driver.read<{ width: number; classes: string }>(`
-                CanvasRenderingContext2D.prototype.fillText = function () {};
-                window.pernamDrawTallies(${JSON.stringify(tallies)});
-                const canvas = document.querySelector("[data-window=main] canvas");
-                const pixels = canvas.getContext("2d").getImageData(0, 0, canvas.width, canvas.height).data;
-                const pixelClass = ${pixelClass.toString()};
-                let classes = "";
-                for (let i = 0; i < pixels.length; i += 4) {
-                    classes += pixelClass(pixels[i], pixels[i + 1], pixels[i + 2]);
-                }
-                return { width: canvas.width, classes };`);
-            if (page.width !== desktop.width || page.classes.length !== desktop.classes.length) {
-                throw new StepFailure(`fixture ${index + 1}: the page's graph is ${page.width} wide, the desktop's ${desktop.width}`);
+            try {
+                await this.comparePixels(index, tallies, scale);
+            } catch (error) {
+                console.log(`  again after: ${(error as Error).message}`);
+                await this.comparePixels(index, tallies, scale);
             }
-            let differ = 0;
-            let first = -1;
-            for (let i = 0; i < page.classes.length; i++) {
-                if (page.classes[i] !== desktop.classes[i]) {
-                    differ++;
-                    first = first < 0 ? i : first;
-                }
+        }
+    }
+
+    private async comparePixels(index: number, tallies: number[], scale: number): Promise<void> {
+        const desktop = desktopPixels(tallies, scale);
+        const page = await this.driver.read<{ width: number; classes: string }>(`
+            CanvasRenderingContext2D.prototype.fillText = function () {};
+            window.pernamDrawTallies(${JSON.stringify(tallies)});
+            const canvas = document.querySelector("[data-window=main] canvas");
+            const pixels = canvas.getContext("2d").getImageData(0, 0, canvas.width, canvas.height).data;
+            const pixelClass = ${pixelClass.toString()};
+            let classes = "";
+            for (let i = 0; i < pixels.length; i += 4) {
+                classes += pixelClass(pixels[i], pixels[i + 1], pixels[i + 2]);
             }
-            if (differ > 0) {
-                const at = `(${first % page.width}, ${Math.floor(first / page.width)})`;
-                throw new StepFailure(`fixture ${index + 1}: ${differ} pixels differ from the desktop's, the first at ${at}`);
+            return { width: canvas.width, classes };`);
+        if (page.width !== desktop.width || page.classes.length !== desktop.classes.length) {
+            throw new StepFailure(`fixture ${index + 1}: the page's graph is ${page.width} wide, the desktop's ${desktop.width}`);
+        }
+        let differ = 0;
+        let first = -1;
+        for (let i = 0; i < page.classes.length; i++) {
+            if (page.classes[i] !== desktop.classes[i]) {
+                differ++;
+                first = first < 0 ? i : first;
             }
+        }
+        if (differ > 0) {
+            const at = `(${first % page.width}, ${Math.floor(first / page.width)})`;
+            const inked = (classes: string) => classes.replace(/\./g, "").length;
+            throw new StepFailure(
+                `fixture ${index + 1}: ${differ} pixels differ from the desktop's, the first at ${at}` +
+                    ` (${inked(page.classes)} inked on the page, ${inked(desktop.classes)} on the desktop)`,
+            );
         }
     }
 
@@ -369,8 +385,8 @@ async function runIn(driver: Driver): Promise<number> {
     let failures = 0;
     for (const scenario of scenarios) {
         const view = { ...defaultView, ...scenario.view };
-        if (driver.name === "webkit" && view.scale !== 1) {
-            console.log(`- ${driver.name}: ${scenario.name} (skipped: one pixel ratio only)`);
+        if (!driver.supports(view.scale)) {
+            console.log(`- ${driver.name}: ${scenario.name} (skipped: no ratio of ${view.scale} here)`);
             continue;
         }
         const started = Date.now();

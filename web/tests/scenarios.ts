@@ -200,16 +200,18 @@ export const scenarios: Scenario[] = [
         name: "the largest run, 1000 x 1000, stays within its bounds",
         steps: [...enterCounts("1000", "1000"), { run: { customers: 1000, trials: 1000 } }],
     },
-    {
-        name: "at two device pixels per pixel the graph is drawn at the device's size",
-        view: { scale: 2 },
-        steps: [
-            ...enterCounts("35", "1000"),
-            { run: { customers: 35, trials: 1000, chiSquare: true } },
-            { screenshot: "run-35x1000-x2" },
-        ],
-    },
-    ...[1, 2].map(
+    ...[1.5, 2, 3].map(
+        (scale): Scenario => ({
+            name: `at ${scale} device pixels per pixel the graph is drawn at the device's size`,
+            view: { scale },
+            steps: [
+                ...enterCounts("35", "1000"),
+                { run: { customers: 35, trials: 1000, chiSquare: true } },
+                { screenshot: "run-35x1000" },
+            ],
+        }),
+    ),
+    ...[1, 1.5, 2, 3].map(
         (scale): Scenario => ({
             name: `fixed tallies light the desktop's pixels at ${scale} device pixel(s) per pixel`,
             view: { scale },
