@@ -202,6 +202,12 @@ class ScenarioRun {
         if (changes.join() !== protocol.join()) {
             throw new StepFailure(`the run changed ${changes.join(", ")}`);
         }
+        // The disabled start button looks it, beside the enabled quit button.
+        const [startColour, quitColour] = await this.driver.read<[string, string]>(`
+            return ["startButton", "quitButton"].map((id) => getComputedStyle(document.getElementById(id)).color);`);
+        if (startColour === quitColour) {
+            throw new StepFailure(`the disabled start button is drawn like an enabled one (${startColour})`);
+        }
         const bars = await this.driver.read<number[]>(readBars);
         if (bars.some((count) => count < 0)) {
             throw new StepFailure(`bars that are no count: ${bars}`);
