@@ -14,22 +14,7 @@ out="$root/build/screen_reader"
 
 if [[ "${1:-}" != --inside ]]; then
     packages=(orca python3-pyatspi at-spi2-core xvfb dbus-x11 xdotool openbox)
-    missing=()
-    for package in "${packages[@]}"; do
-        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-            missing+=("$package")
-        fi
-    done
-    if ((${#missing[@]} > 0)); then
-        echo "Installing: ${missing[*]}"
-        sudo_cmd=()
-        if [[ $(id -u) -ne 0 ]]; then
-            sudo_cmd=(sudo)
-        fi
-        export DEBIAN_FRONTEND=noninteractive
-        "${sudo_cmd[@]}" apt-get update -qq
-        "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-    fi
+    "$root/tools/install_missing.sh" "${packages[@]}"
     "$root/tools/build.sh" --target pernam3
     rm -rf "$out"
     mkdir -p "$out"

@@ -21,20 +21,4 @@ if ! dpkg-query -W -f='${Status}' pipewire-pulse 2>/dev/null | grep -q "install 
     packages+=(pulseaudio)
 fi
 
-missing=()
-for package in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-        missing+=("$package")
-    fi
-done
-
-if ((${#missing[@]} > 0)); then
-    echo "Installing: ${missing[*]}"
-    sudo_cmd=()
-    if [[ $(id -u) -ne 0 ]]; then
-        sudo_cmd=(sudo)
-    fi
-    export DEBIAN_FRONTEND=noninteractive
-    "${sudo_cmd[@]}" apt-get update -qq
-    "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+"$(dirname "$0")/install_missing.sh" "${packages[@]}"

@@ -25,22 +25,7 @@ if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
     packages+=(nodejs npm)
 fi
 
-missing=()
-for package in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-        missing+=("$package")
-    fi
-done
-if ((${#missing[@]} > 0)); then
-    echo "Installing: ${missing[*]}"
-    sudo_cmd=()
-    if [[ $(id -u) -ne 0 ]]; then
-        sudo_cmd=(sudo)
-    fi
-    export DEBIAN_FRONTEND=noninteractive
-    "${sudo_cmd[@]}" apt-get update -qq
-    "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+"$web/../tools/install_missing.sh" "${packages[@]}"
 
 # npm ci again only when the lock file has changed since the last install.
 stamp="$web/node_modules/.package-lock.json"

@@ -9,11 +9,8 @@ out="$root/build/web"
 "$web/tools/build.sh"
 
 # The desktop's own graph area off screen, for the test that compares pixels;
-# built by the desktop's test build.
-if [[ ! -f "$root/build/CMakeCache.txt" ]]; then
-    cmake --preset dev >/dev/null
-fi
-cmake --build --preset dev --target desktop_graph
+# built by the desktop's test build, with what that needs installed.
+"$root/tools/build.sh" --target desktop_graph
 mkdir -p "$out/tools"
 cp "$root/build/tests/desktop_graph" "$out/tools/desktop_graph"
 
