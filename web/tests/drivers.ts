@@ -25,6 +25,9 @@ export interface Driver {
     press(key: Key): Promise<void>;
     type(text: string): Promise<void>;
     clickAt(x: number, y: number): Promise<void>;
+    // Clicks at each point in turn, the later ones sent while the page may
+    // still be busy with the first.
+    clickInTurn(points: [number, number][]): Promise<void>;
     // Runs a function body in the page and gives back its JSON result.
     read<T>(body: string): Promise<T>;
     screenshot(path: string): Promise<void>;
@@ -81,6 +84,11 @@ export class ChromiumDriver implements Driver {
 
     async clickAt(x: number, y: number): Promise<void> {
         await this.current().mouse.click(x, y);
+    }
+
+    async clickInTurn(points: [number, number][]): Promise<void> {
+        const mouse = this.current().mouse;
+        await Promise.all(points.map(([x, y]) => mouse.click(x, y)));
     }
 
     async read<T>(body: string): Promise<T> {
@@ -218,17 +226,21 @@ export class WebKitDriver implements Driver {
     }
 
     async clickAt(x: number, y: number): Promise<void> {
+        await this.clickInTurn([[x, y]]);
+    }
+
+    async clickInTurn(points: [number, number][]): Promise<void> {
         await this.call("POST", this.at("/actions"), {
             actions: [
                 {
                     type: "pointer",
                     id: "mouse",
                     parameters: { pointerType: "mouse" },
-                    actions: [
+                    actions: points.flatMap(([x, y]) => [
                         { type: "pointerMove", x: Math.round(x), y: Math.round(y), origin: "viewport" },
                         { type: "pointerDown", button: 0 },
                         { type: "pointerUp", button: 0 },
-                    ],
+                    ]),
                 },
             ],
         });

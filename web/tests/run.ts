@@ -374,6 +374,10 @@ class ScenarioRun {
         else if ("type" in step) await this.driver.type(step.type);
         else if ("click" in step) await this.click(step.click, false);
         else if ("clickAtOnce" in step) await this.click(step.clickAtOnce, true);
+        else if ("clickInTurn" in step) {
+            const points = await Promise.all(step.clickInTurn.map((name) => this.centreOf(`#${name}`)));
+            await this.driver.clickInTurn(points);
+        }
         else if ("expect" in step) await this.expect(step.expect);
         else if ("run" in step) await this.run(step.run);
         else if ("tabOrder" in step) await this.tabOrder(step.tabOrder);

@@ -37,6 +37,7 @@ export type Step =
     | { type: string }
     | { click: string } // a control's name, or a box's answer: ok, cancel, yes, no, close
     | { clickAtOnce: string } // a box's button the moment the box is up
+    | { clickInTurn: string[] } // controls clicked one after the other, not waiting for the page
     | { expect: Expect }
     | { run: { customers: number; trials: number; chiSquare?: boolean } }
     | { tabOrder: string[] }
@@ -218,6 +219,17 @@ export const scenarios: Scenario[] = [
             steps: [{ press: "Enter" }, { press: "Enter" }, { desktopPixels: true }],
         }),
     ),
+    {
+        // Quit is disabled while the run lasts; its click waits for the run's end.
+        name: "quit clicked during the largest run is handled after it",
+        steps: [
+            ...enterCounts("1000", "1000"),
+            { clickInTurn: ["startButton", "quitButton"] },
+            { expect: { box: "quit", chimes: ["closing"], disabled: ["startButton"] } },
+            { press: "n" },
+            { expect: { box: null, enabled: ["quitButton", "initializeButton"] } },
+        ],
+    },
     {
         name: "quit answered No leaves everything as it was",
         steps: [
