@@ -78,7 +78,6 @@ MainWindow::MainWindow(MainWindowServices services)
     trialCaption_->setBuddy(trialCount_);
     meanCaption_->setBuddy(meanShortage_);
     ClearOutcome();
-    FitLabelRow(*graph_);
 
     connect(startButton_, &QPushButton::clicked, this, &MainWindow::StartExperiment);
     connect(quitButton_, &QPushButton::clicked, this, &MainWindow::Quit);
@@ -143,6 +142,9 @@ void MainWindow::StartExperiment() {
     const engine::RunOutcome outcome =
         engine::RunExperiment(*runSize_, services_.clock, services_.random);
     meanShortage_->setText(QString::fromStdString(outcome.meanText));
+    // Measured here rather than when the window is made: the first measure
+    // loads the graph's face, which start-up need not wait for.
+    FitLabelRow(*graph_);
     SpokenRows rows(*graph_);
     engine::DrawFrequencyGraph(outcome.tallies, *graph_, rows);
     graph_->setAccessibleName(
