@@ -391,9 +391,18 @@ class ScenarioRun {
     }
 }
 
+// PERNAM_SCENARIO keeps the scenarios whose names hold its words.
+const chosen = scenarios.filter((scenario) =>
+    (process.env["PERNAM_SCENARIO"] ?? "").split(" ").every((word) => scenario.name.includes(word)),
+);
+if (chosen.length === 0) {
+    console.log("no scenario has those words in its name");
+    process.exit(1);
+}
+
 async function runIn(driver: Driver): Promise<number> {
     let failures = 0;
-    for (const scenario of scenarios) {
+    for (const scenario of chosen) {
         const view = { ...defaultView, ...scenario.view };
         if (!driver.supports(view.scale)) {
             console.log(`- ${driver.name}: ${scenario.name} (skipped: no ratio of ${view.scale} here)`);
