@@ -1,5 +1,5 @@
 // Times the page in headless Chromium, from file://:
-//   node bench.js <build folder> [repetitions]
+//   node page_click.js <build folder> [repetitions]
 // - from navigation to the first input box on screen, fresh page each time;
 // - the largest run's click, from the click event to its last pixel in the
 //   canvas and to the next frame, the first click of a fresh page ("cold",
@@ -9,7 +9,7 @@ import { join, resolve } from "node:path";
 import { pathToFileURL } from "node:url";
 import puppeteer from "puppeteer-core";
 
-import { chromiumFlags } from "./drivers.js";
+import { chromiumFlags } from "../tests/drivers.js";
 
 const build = resolve(process.argv[2] ?? "build/web");
 const repetitions = Number(process.argv[3] ?? 9);
