@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Times the browser edition against the desktop in one run of this script: the
 # desktop's click at 1000 x 1000 (Google Benchmark, in build/desktop-bench),
-# then the page in headless Chromium from file:// (web/tests/bench.ts).
+# then the page in headless Chromium from file:// (web/bench/page_click.ts).
 set -euo pipefail
 web=$(cd "$(dirname "$0")/.." && pwd)
 root=$(cd "$web/.." && pwd)
@@ -14,4 +14,4 @@ cmake -S "$root" -B "$root/build/desktop-bench" -DCMAKE_BUILD_TYPE=RelWithDebInf
 cmake --build "$root/build/desktop-bench" --target pernam_bench -j "$(nproc)" >/dev/null
 "$root/build/desktop-bench/bench/pernam_bench" --benchmark_filter='^click' \
     --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
-node "$out/node/tests/bench.js" "$out" "${1:-9}"
+node "$out/node/bench/page_click.js" "$out" "${1:-9}"
