@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <span>
 #include <vector>
 
+#include "engine/lowest_balance.h"
 #include "engine/uniform_generator.h"
 #include "support/engine_fakes.h"
 
@@ -52,6 +54,23 @@ TEST(StepByStepRun, EngineGivesTheSameOutcomeFromTheSameDraws) {
         EXPECT_TRUE(engine.tallies == reference.tallies);
         EXPECT_EQ(engine.meanText, reference.meanText);
         EXPECT_EQ(engineDraws.drawsAtReseed, referenceDraws.drawsAtReseed);
+    }
+}
+
+// Each target uses one walk; all three are tried here on every trial length
+// around the eight-customer blocks, the halfway draws in and out of a block.
+TEST(StepByStepRun, EveryWalkFindsTheSameLowestBalance) {
+    for (const std::vector<float>& script :
+         {Script(0.0F, 1.0F), Script(0.4F, 0.6F), Script(0.0F, 0.55F)}) {
+        for (const std::size_t customers : {10U, 15U, 16U, 17U, 63U, 999U, 1000U}) {
+            for (std::size_t start = 0; start + customers <= script.size(); start += 997) {
+                const std::span<const float> trial(&script[start], customers);
+                SCOPED_TRACE(testing::Message() << customers << " from draw " << start);
+                const int lowest = engine::LowestBalanceOneByOne(trial);
+                EXPECT_EQ(engine::LowestBalanceByOctets(trial), lowest);
+                EXPECT_EQ(engine::LowestBalanceByVectors(trial), lowest);
+            }
+        }
     }
 }
 

@@ -9,7 +9,6 @@ interface DeviceCanvas {
     print(x: number, y: number, text: string, spacing: number): void;
     clear(): void;
     measure(text: string, fontPixels: number, spacing: number): number;
-    flush(): void; // the module's drawing has ended: everything it asked for is on the canvas
 }
 
 interface EngineExports {
@@ -210,7 +209,6 @@ class Engine {
 
     clearSurface(surface: SurfaceId): void {
         this.exports.clear_surface(surface);
-        this.canvases[surface]?.flush();
     }
 
     warmUp(): void {
@@ -222,13 +220,11 @@ class Engine {
     drawGraph(): string[] {
         this.graphRows = [];
         this.exports.draw_graph();
-        this.canvases[SurfaceId.Graph]?.flush();
         return this.graphRows;
     }
 
     printHelp(): void {
         this.exports.print_help();
-        this.canvases[SurfaceId.HelpText]?.flush();
     }
 
     private text(pointer: number, length: number): string {

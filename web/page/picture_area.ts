@@ -6,10 +6,9 @@ class PictureArea implements DeviceCanvas {
     readonly element: HTMLCanvasElement;
     private readonly context: CanvasRenderingContext2D & { letterSpacing?: string };
     private device: DeviceSize = { width: 0, height: 0, fontPixels: 0 };
-    // Rectangles of one colour are gathered into one path and filled at once:
-    // on whole device pixels that lights the same pixels as one fill each.
-    private pending: Path2D | null = null;
-    private pendingColour = -1;
+    // The colour the context fills with, as last set: parsing a colour costs
+    // more than the rectangle it fills, and the graph's come in long runs.
+    private fillColour = -1;
     // The context's font as last set, and its ascent; sizing the canvas resets them.
     private font = "";
     private letterSpacing = "";
@@ -45,27 +44,18 @@ class PictureArea implements DeviceCanvas {
     }
 
     fill(left: number, top: number, width: number, height: number, rgb: number): void {
-        if (rgb !== this.pendingColour) {
-            this.flush();
-            this.pendingColour = rgb;
+        if (rgb !== this.fillColour) {
+            this.context.fillStyle = `#${rgb.toString(16).padStart(6, "0")}`;
+            this.fillColour = rgb;
         }
-        (this.pending ??= new Path2D()).rect(left, top, width, height);
-    }
-
-    // Fills what was gathered; the engine's drawing ends with it.
-    flush(): void {
-        if (this.pending) {
-            this.context.fillStyle = `#${this.pendingColour.toString(16).padStart(6, "0")}`;
-            this.context.fill(this.pending);
-            this.pending = null;
-        }
+        this.context.fillRect(left, top, width, height);
     }
 
     print(x: number, y: number, text: string, spacing: number): void {
         const context = this.context;
-        this.flush();
         this.useFont(this.device.fontPixels, spacing);
         context.fillStyle = this.control.textColour;
+        this.fillColour = -1;
         context.textBaseline = "alphabetic";
         // The top of the first character cell at the point: the baseline one ascent lower.
         const baseline = y + this.ascent;
@@ -80,8 +70,8 @@ class PictureArea implements DeviceCanvas {
     }
 
     clear(): void {
-        this.pending = null;
         this.context.fillStyle = this.control.background;
+        this.fillColour = -1;
         this.context.fillRect(0, 0, this.device.width, this.device.height);
     }
 

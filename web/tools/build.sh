@@ -17,6 +17,7 @@ mkdir -p "$out/obj/engine" "$out/obj/entry" "$out/obj/form" "$out/obj/web" \
 # cannot compile it.
 sources=(
     engine/experiment.cpp engine/fault.cpp engine/frequency_graph.cpp engine/help_page.cpp
+    engine/lowest_balance.cpp
     engine/mean_format.cpp engine/uniform_generator.cpp
     entry/answer_reader.cpp entry/parameter_entry.cpp
     form/letter_spacing.cpp form/raster.cpp
