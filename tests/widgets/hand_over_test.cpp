@@ -10,7 +10,6 @@
 #include "controls/window_lifecycle.h"
 #include "engine/fault.h"
 #include "form/texts.h"
-#include "support/engine_fakes.h"
 #include "widgets/fakes.h"
 
 namespace widget_tests {
@@ -105,9 +104,8 @@ TEST(FaultDeathTest, ABadRunSizeShowsTheFaultBeforeTheProgramStops) {
                              qPrintable(box->text()));
                 box->accept();
             });
-            test_support::FrozenClock clock;
-            test_support::ScriptedDraws draws({0.25F});
-            engine::RunExperiment({9, 1}, clock, draws);
+            ScriptedServices services;
+            engine::RunExperiment({9, 1}, services, services);
         },
         shown);
 }
