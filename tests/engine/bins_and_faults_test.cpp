@@ -23,21 +23,12 @@ struct RowsOnly final : engine::DrawingSurface, engine::FrequencyTable {
     std::vector<std::pair<std::string, int>> rows;
 };
 
-TEST(ShortageTallies, EveryMinimumHasExactlyOneBin) {
-    const std::pair<int, int> cases[] = {
-        {-32768, 1}, {-115, 1}, {-114, 2}, {-110, 6}, {-10, 106},   {-1, 115},
-        {0, 116},    {1, 117},  {3, 119},  {4, 120},  {32767, 120},
-    };
-    for (const auto& [minimum, bin] : cases) {
-        EXPECT_EQ(engine::ShortageTallies::BinOf(minimum), bin) << "minimum " << minimum;
-    }
-}
-
 // Each bin with trials is a row, in the order of the horizontal axis, named by
-// the minimum it counts; the open bins at the ends by their bounds.
+// the minimum it counts; the open bins at the ends, down to the least and up
+// to the greatest minimum, by their bounds.
 TEST(FrequencyTable, EveryBarWithTrialsIsARowInAxisOrder) {
     engine::ShortageTallies tallies;
-    for (const int minimum : {1, -200, -35, 4, -115, -35, 0, -114, 1, -35, 900}) {
+    for (const int minimum : {1, -32768, -35, 4, -115, -35, 0, -114, 1, -35, 32767}) {
         tallies.Tally(minimum);
     }
     RowsOnly drawn;

@@ -19,6 +19,7 @@
 #include "sound/chime_lookup.h"
 #include "sound/chime_player.h"
 #include "sound/wave_file.h"
+#include "support/wave_bytes.h"
 
 namespace {
 
@@ -59,27 +60,14 @@ double SoundingSeconds(const std::filesystem::path& file) {
 // A tone of 0.6 s, 48 kHz stereo with 24-bit samples: a wave file unlike the
 // project's own.
 void WriteTone(const std::filesystem::path& file) {
-    constexpr int kToneRate = 48000;
-    constexpr int kBytes = kToneRate * 6 / 10 * 6;
-    std::ofstream out(file, std::ios::binary);
-    const auto put = [&](std::uint32_t value, int bytes) {
-        out.write(reinterpret_cast<const char*>(&value), bytes);  // little-endian host
-    };
-    out << "RIFF";
-    put(36 + kBytes, 4);
-    out << "WAVEfmt ";
-    for (const auto& [value, bytes] :
-         {std::pair(16, 4), {1, 2}, {2, 2}, {kToneRate, 4}, {kToneRate * 6, 4}, {6, 2}, {24, 2}}) {
-        put(static_cast<std::uint32_t>(value), bytes);
+    std::string frames;
+    for (int i = 0; i < 48000 * 6 / 10; ++i) {
+        const double wave = std::sin(2 * std::numbers::pi * 440 * i / 48000);
+        const auto sample = static_cast<unsigned>(std::lround(0.4 * 8388607 * wave));
+        frames += test_support::Le(sample, 3) + test_support::Le(sample, 3);
     }
-    out << "data";
-    put(kBytes, 4);
-    for (int i = 0; i < kBytes / 6; ++i) {
-        const double wave = std::sin(2 * std::numbers::pi * 440 * i / kToneRate);
-        const auto sample = static_cast<std::uint32_t>(std::lround(0.4 * 8388607 * wave));
-        put(sample, 3);
-        put(sample, 3);
-    }
+    std::ofstream(file, std::ios::binary) << test_support::Riff(
+        test_support::Fmt(1, 2, 24, 0, 48000) + test_support::Chunk("data", frames));
 }
 
 class ChimeRecording : public ::testing::Test {

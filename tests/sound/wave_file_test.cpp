@@ -2,40 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <string>
+
+#include "support/wave_bytes.h"
 
 namespace {
 
 using Sample = sound::WaveSound::Sample;
-
-std::string Le(unsigned value, int bytes) {
-    std::string out;
-    for (int i = 0; i < bytes; ++i) {
-        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFFU));
-    }
-    return out;
-}
-
-std::string Chunk(const std::string& tag, const std::string& body) {
-    return tag + Le(static_cast<unsigned>(body.size()), 4) + body +
-           (body.size() % 2 == 1 ? std::string(1, '\0') : "");
-}
-
-// A format chunk: coding, channels, rate, bits; extensible with a sub-format.
-std::string Fmt(unsigned coding, unsigned channels, unsigned bits, unsigned subFormat = 0) {
-    const unsigned align = channels * bits / 8;
-    std::string body = Le(coding, 2) + Le(channels, 2) + Le(8000, 4) + Le(8000 * align, 4) +
-                       Le(align, 2) + Le(bits, 2);
-    if (subFormat != 0) {
-        body += Le(22, 2) + Le(bits, 2) + Le(0, 4) + Le(subFormat, 2) + std::string(14, 'g');
-    }
-    return Chunk("fmt ", body);
-}
-
-std::string Riff(const std::string& chunks) {
-    return "RIFF" + Le(static_cast<unsigned>(chunks.size() + 4), 4) + "WAVE" + chunks;
-}
+using test_support::Chunk;
+using test_support::Fmt;
+using test_support::Le;
+using test_support::Riff;
 
 std::optional<sound::WaveSound> Read(const std::string& file) {
     return sound::ReadWave(std::as_bytes(std::span(file.data(), file.size())));

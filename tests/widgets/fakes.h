@@ -2,24 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include <QFontInfo>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
-#include <algorithm>
-#include <chrono>
 #include <cmath>
-#include <condition_variable>
-#include <cstdio>
+#include <deque>
 #include <functional>
-#include <mutex>
-#include <thread>
+#include <stdexcept>
 
+#include "controls/dialogs.h"
 #include "controls/picture_area.h"
 #include "main_window/main_window.h"
-#include "support/pixel_probes.h"
-#include "support/scripted_boxes.h"
 
 namespace widget_tests {
 
@@ -36,8 +30,41 @@ inline QString Text(const QWidget* window, const char* label) {
     return Child<QLabel>(window, label)->text();
 }
 
-using test_support::Ink;
-using test_support::InkBounds;
+// The three values the main window shows: customers, trials and the mean.
+inline QString Values(const QWidget* window) {
+    return Text(window, "customerCount") + "/" + Text(window, "trialCount") + "/" +
+           Text(window, "meanShortage");
+}
+
+// Pixels of `area` (device pixels of `image`) not of the background `back`:
+// what has been drawn there.
+inline int Ink(const QImage& image, QRect area, QRgb back) {
+    area &= image.rect();
+    int ink = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            ink += image.pixel(x, y) != back;
+        }
+    }
+    return ink;
+}
+
+// The smallest rectangle of `area` that holds every pixel not of `back`.
+inline QRect InkBounds(const QImage& image, QRect area, QRgb back) {
+    area &= image.rect();
+    QRect ink;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            ink |= image.pixel(x, y) != back ? QRect(x, y, 1, 1) : QRect();
+        }
+    }
+    return ink;
+}
+
+// Ink anywhere in a picture area, against its first pixel.
+inline int AreaInk(const controls::PictureArea* area) {
+    return Ink(area->Image(), area->Image().rect(), area->Image().pixel(0, 0));
+}
 
 // Device pixels per logical pixel, rounded as the pen's width is (1.5 gives 2).
 inline int Pen(const QPaintDevice& device) {
@@ -66,42 +93,28 @@ inline int CoveredLowerEdge(QWidget* window, QWidget* control) {
     return covered;
 }
 
-// Ends the test program as failed when the body has not returned in time: a
-// query that never returns fails instead of blocking the suite.
-inline void WithinSeconds(int seconds, const std::function<void()>& body) {
-    std::mutex mutex;
-    std::condition_variable returned;
-    bool done = false;
-    std::thread watchdog([&] {
-        std::unique_lock lock(mutex);
-        if (!returned.wait_for(lock, std::chrono::seconds(seconds), [&] { return done; })) {
-            std::fprintf(stderr, "FAILED: still running after %d s\n", seconds);
-            std::_Exit(1);
-        }
-    });
-    body();
-    {
-        const std::lock_guard lock(mutex);
-        done = true;
-    }
-    returned.notify_one();
-    watchdog.join();
-}
-
-// The family a font matches, by the name the machine's language gives it.
-inline QString FamilyOf(const QFont& font) {
-    return QFontInfo(font).family();
-}
-
 // Everything outside the main window, scripted and written down in one log:
-// boxes, chimes and the way to the help window. The re-seed before every trial
-// is the one moment a test can look at the window in a run.
-class ScriptedServices : public test_support::ScriptedBoxes,
+// boxes, chimes and the way to the help window. A box with no answer left and
+// ending the program throw, so neither can pass silently. The re-seed before
+// every trial is the one moment a test can look at the window in a run.
+class ScriptedServices : public controls::Dialogs,
+                         public controls::ProgramExit,
                          public engine::Clock,
                          public engine::RandomSource,
                          public sound::ChimePlayer {
 public:
-    ScriptedServices() { answers = {"35", "100"}; }
+    std::string AskText(std::string_view prompt, std::string_view title,
+                        std::string_view defaultText) override {
+        ++asked;
+        log.push_back("ask" + std::string(title) + " [" + std::string(defaultText) + "]");
+        onAsk(prompt);
+        return Next(answers);
+    }
+    controls::Answer AskYesNo(std::string_view prompt, std::string_view title) override {
+        log.push_back(std::string(title) + " " + std::string(prompt));
+        return Next(yesNo);
+    }
+    [[noreturn]] void ExitNow() override { throw std::logic_error("the program was ended"); }
     void Play(std::string_view fileName) override {
         log.push_back("chime " + std::string(fileName));
     }
@@ -113,8 +126,24 @@ public:
         return {*this, *this, *this, *this, *this, [this] { log.emplace_back("help window"); }};
     }
 
+    std::vector<std::string> log;
+    std::deque<std::string> answers{"35", "100"};
+    std::deque<controls::Answer> yesNo;
+    int asked = 0;
     int reseeds = 0;
+    std::function<void(std::string_view prompt)> onAsk = [](std::string_view) {};
     std::function<void(int trial)> onReseed = [](int) {};
+
+private:
+    template <typename T>
+    static T Next(std::deque<T>& queue) {
+        if (queue.empty()) {
+            throw std::logic_error("no answer scripted");
+        }
+        T answer = queue.front();
+        queue.pop_front();
+        return answer;
+    }
 };
 
 // The main window, shown and past asking for the counts.

@@ -56,7 +56,6 @@ private:
 
 TEST_F(GraphPixels, BarsAxesGridAndTextsStandWhereTheCountsPutThem) {
     Button("startButton")->click();
-    EXPECT_EQ(Text(&window, "meanShortage"), "-.7");  // (-10 - 150 - 251 + 120) / 422
 
     // The axis: black from 3 to 5 and from 125 to 127, light blue between,
     // where every bar, even an empty one, lies on it; nothing beyond 127.
@@ -85,18 +84,13 @@ TEST_F(GraphPixels, BarsAxesGridAndTextsStandWhereTheCountsPutThem) {
     }
 
     // Texts hang from the current point: the label row one text line under
-    // the axis, a caption at the top.
+    // the axis.
     const int line =
         form::DeviceFontPixels(Graph()->font().pixelSize(), Graph()->devicePixelRatioF());
     const QRect row =
         InkBounds(image, QRect(QPoint(0, Y(285) + pen), image.rect().bottomRight()), back);
     EXPECT_GE(row.top(), Y(280) + line);
     EXPECT_LT(row.top(), Y(280) + line + line / 2);
-    const QRect caption =
-        InkBounds(image, QRect(QPoint(X(4) + pen, 0), QPoint(X(60), Y(20))), back);
-    EXPECT_GE(caption.left(), X(5));
-    EXPECT_GE(caption.top(), Y(7));
-    EXPECT_LT(caption.top(), Y(7) + line / 2);
     // Each of the twelve numbers stands centred within 2 units of its tick.
     std::vector<std::pair<int, int>> numbers;  // first and last column with ink
     for (int column = 0; column < image.width(); ++column) {
@@ -151,25 +145,18 @@ TEST_F(GraphPixels, ScreenReaderReadsEachBarWithTrials) {
     ASSERT_EQ(QApplication::focusWidget(), Graph());
     QAccessibleInterface* graph = QAccessible::queryAccessibleInterface(Graph());
     EXPECT_EQ(graph->role(), QAccessible::List);
+    // The mean is (-10 - 150 - 251 + 120) / 422.
     EXPECT_EQ(graph->text(QAccessible::Name),
               QStringLiteral("度数分布のグラフ　実験回数 422回　不足枚数の平均 -.7"));
-    QStringList expected;
-    for (const auto& [minimum, count] : kTallies) {
-        if (count > 0) {
-            expected << QStringLiteral("%1　%2回").arg(minimum).arg(count);
-        }
-    }
-    QStringList rows;
-    for (int i = 0; i < graph->childCount(); ++i) {
-        rows << graph->child(i)->text(QAccessible::Name);
-    }
-    EXPECT_EQ(rows, expected);
+    // The rows' order and names are the frequency table's, checked without a window.
+    ASSERT_EQ(graph->childCount(), 4);
+    EXPECT_EQ(graph->child(0)->text(QAccessible::Name), QStringLiteral("-10　1回"));
     EXPECT_EQ(graph->focusChild(), nullptr);
     QTest::keyClick(Graph(), Qt::Key_Down);
     EXPECT_EQ(graph->focusChild(), graph->child(0));
     QTest::keyClick(Graph(), Qt::Key_End);
     ASSERT_NE(graph->focusChild(), nullptr);
-    EXPECT_EQ(graph->indexOfChild(graph->focusChild()), expected.size() - 1);
+    EXPECT_EQ(graph->indexOfChild(graph->focusChild()), 3);
     EXPECT_TRUE(graph->focusChild()->state().focused);
 }
 
