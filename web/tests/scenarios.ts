@@ -3,16 +3,6 @@
 // or the graph shows is read back from the page.
 import { Key, View } from "./drivers.js";
 
-export interface Texts {
-    questions: { prompt: string; title: string }[];
-    endQuestion: string;
-    confirmTitle: string;
-    quitTitle: string;
-    mainCaption: string;
-    helpCaption: string;
-    defaultAnswer: string;
-}
-
 export type BoxName = "customers" | "trials" | "confirm" | "quit";
 
 export interface Expect {
