@@ -16,24 +16,11 @@
 
 namespace {
 
-// Keeps every operation but the printing, and the moves printing makes.
-class WithoutTexts final : public engine::DrawingSurface {
+// The graph area with its printing left out, keeping the moves printing makes.
+class WithoutTexts final : public controls::PictureArea {
 public:
-    explicit WithoutTexts(engine::DrawingSurface& area) : area_(area) {}
-    void DrawLine(float x1, float y1, float x2, float y2, engine::Rgb colour) override {
-        area_.DrawLine(x1, y1, x2, y2, colour);
-    }
-    void DrawBox(float x1, float y1, float x2, float y2, engine::Rgb colour) override {
-        area_.DrawBox(x1, y1, x2, y2, colour);
-    }
-    void SetCurrentX(float x) override { area_.SetCurrentX(x); }
-    void SetCurrentY(float y) override { area_.SetCurrentY(y); }
-    void PrintLine(std::string_view) override { area_.NewLine(); }
-    void NewLine() override { area_.NewLine(); }
-    void Clear() override { area_.Clear(); }
-
-private:
-    engine::DrawingSurface& area_;
+    using controls::PictureArea::PictureArea;
+    void PrintLine(std::string_view /*utf8Text*/) override { NewLine(); }
 };
 
 // Only the pixels are compared; the graph's rows are the page's own test.
@@ -58,13 +45,12 @@ int main(int argc, char** argv) {
     // The main window's graph area at its size, at 96 dpi as the page has it.
     constexpr const form::Control& kGraph = form::ControlNamed(form::kMainWindow, "graph");
     const form::PixelRect place = form::TwipsToPixels(kGraph.place, 96.0);
-    controls::PictureArea area(nullptr, {kGraph.scaleWidth, kGraph.scaleHeight});
+    WithoutTexts area(nullptr, {kGraph.scaleWidth, kGraph.scaleHeight});
     area.resize(place.width, place.height);
     area.show();
-    WithoutTexts surface(area);
-    surface.Clear();
+    area.Clear();
     NoRows rows;
-    engine::DrawFrequencyGraph(tallies, surface, rows);
+    engine::DrawFrequencyGraph(tallies, area, rows);
     const QImage image = area.Image().convertToFormat(QImage::Format_RGB888);
     std::FILE* out = std::fopen(argv[1], "wb");
     if (out == nullptr) {
