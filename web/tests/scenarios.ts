@@ -52,29 +52,27 @@ const enterCounts = (customers: string, trials: string): Step[] => [
 
 // Answers as typed into each box: accepted with the count stored, or refused
 // without a word, the same box coming back.
-const customerAnswers: [string, string | null][] = [
-    ["10", "10"],
-    ["1000", "1000"],
-    ["10.9", "10"],
-    ["１２abc", "12"],
-    ["1 000", "1000"],
-    ["＋２０", "20"],
-    ["9", null],
-    ["1001", null],
-    ["9.99", null],
-    ["0", null],
-    ["-20", null],
-    ["abc", null],
-    ["   ", null],
-    ["1e400", null],
-];
-const trialAnswers: [string, string | null][] = [
-    ["1", "1"],
-    ["1000", "1000"],
-    ["1.5", "1"],
-    ["0", null],
-    ["0.5", null],
-    ["1000.5", null],
+const answers: ["customer" | "trial", string, string | null][] = [
+    ["customer", "10", "10"],
+    ["customer", "1000", "1000"],
+    ["customer", "10.9", "10"],
+    ["customer", "１２abc", "12"],
+    ["customer", "1 000", "1000"],
+    ["customer", "＋２０", "20"],
+    ["customer", "9", null],
+    ["customer", "1001", null],
+    ["customer", "9.99", null],
+    ["customer", "0", null],
+    ["customer", "-20", null],
+    ["customer", "abc", null],
+    ["customer", "   ", null],
+    ["customer", "1e400", null],
+    ["trial", "1", "1"],
+    ["trial", "1000", "1000"],
+    ["trial", "1.5", "1"],
+    ["trial", "0", null],
+    ["trial", "0.5", null],
+    ["trial", "1000.5", null],
 ];
 
 const allButtons = ["startButton", "quitButton", "initializeButton", "helpButton"];
@@ -104,27 +102,20 @@ export const scenarios: Scenario[] = [
             { expect: { box: null, customers: "100", trials: "100", focus: "startButton", chimes: [] } },
         ],
     },
-    ...customerAnswers.map(
-        ([answer, stored]): Scenario => ({
-            name: `the customer box ${stored ? `takes "${answer}" as ${stored}` : `refuses "${answer}"`}`,
-            steps: [
-                { type: answer },
-                { press: "Enter" },
-                { expect: stored ? { box: "trials", customers: stored } : { box: "customers", field: "100", customers: "" } },
-            ],
-        }),
-    ),
-    ...trialAnswers.map(
-        ([answer, stored]): Scenario => ({
-            name: `the trial box ${stored ? `takes "${answer}" as ${stored}` : `refuses "${answer}"`}`,
-            steps: [
-                { press: "Enter" },
-                { type: answer },
-                { press: "Enter" },
-                { expect: stored ? { box: null, trials: stored } : { box: "trials", field: "100", trials: "" } },
-            ],
-        }),
-    ),
+    ...answers.map(([box, answer, stored]): Scenario => ({
+        name: `the ${box} box ${stored ? `takes "${answer}" as ${stored}` : `refuses "${answer}"`}`,
+        steps: [
+            ...(box === "trial" ? [{ press: "Enter" } as const] : []),
+            { type: answer },
+            { press: "Enter" },
+            // Taken, the next box comes (none after the trials); refused, the same box with its default.
+            {
+                expect: stored
+                    ? { [`${box}s`]: stored, box: box === "customer" ? "trials" : null }
+                    : { [`${box}s`]: "", box: `${box}s`, field: "100" },
+            },
+        ],
+    })),
     {
         name: "Cancel at the customer box, then No, asks for the customers again",
         steps: [
