@@ -20,17 +20,10 @@ export interface View {
     scale: number; // device pixels per CSS pixel
 }
 
-const chromiumFlags = [
-    "--headless=new",
-    "--no-sandbox",
-    "--disable-gpu",
-    // Without these Chromium keeps calling out to a network this machine does not have.
-    "--disable-background-networking",
-    "--disable-component-update",
-    "--disable-sync",
-    "--no-first-run",
-    "--no-default-browser-check",
-];
+// chromedriver itself turns off background networking, sync and the first
+// run's questions; component updates would still call out to a network this
+// machine does not have.
+const chromiumFlags = ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-component-update"];
 
 // How each browser is started at a device pixel ratio: Chromium takes any by a
 // flag, WebKit only GTK's whole scales, set on its driver's environment.
@@ -108,16 +101,11 @@ export class Driver {
             stdio: "ignore",
         });
         this.base = `http://127.0.0.1:${port}`;
-        for (let attempt = 0; ; attempt++) {
-            try {
-                await this.call("GET", "/status");
-                break;
-            } catch (error) {
-                if (attempt > 50) {
-                    throw error;
-                }
-                await new Promise((resolve) => setTimeout(resolve, 100));
+        for (let attempt = 0; !(await this.call("GET", "/status").catch(() => null)); attempt++) {
+            if (attempt > 50) {
+                throw new Error(`${browser.program} does not answer`);
             }
+            await new Promise((resolve) => setTimeout(resolve, 100));
         }
         const created = await this.call<{ sessionId: string; capabilities: { browserVersion: string } }>("POST", "/session", {
             capabilities: { alwaysMatch: browser.capabilities(scale) },
