@@ -1,6 +1,7 @@
 // Draws tallies in the desktop's own graph area, off screen, and writes what
-// it holds as a binary PPM, for the test that compares both editions' pixels:
-//   desktop_graph <out.ppm> <pixel ratio> <count of bin 1> ... <count of bin 120>
+// it holds, for the test that compares both editions' pixels, as its width on a
+// line and then each pixel as black (k), light blue (b) or anything else (.):
+//   desktop_graph <out.txt> <pixel ratio> <count of bin 1> ... <count of bin 120>
 // The texts are left out: the editions print them with their own platforms.
 #include <QApplication>
 #include <QImage>
@@ -32,7 +33,7 @@ struct NoRows final : engine::FrequencyTable {
 
 int main(int argc, char** argv) {
     if (argc != 3 + engine::ShortageTallies::kBins) {
-        std::fprintf(stderr, "usage: desktop_graph <out.ppm> <pixel ratio> <120 counts>\n");
+        std::fprintf(stderr, "usage: desktop_graph <out.txt> <pixel ratio> <120 counts>\n");
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -57,9 +58,12 @@ int main(int argc, char** argv) {
         std::perror(argv[1]);
         return 1;
     }
-    std::fprintf(out, "P6\n%d %d\n255\n", image.width(), image.height());
+    std::fprintf(out, "%d\n", image.width());
     for (int y = 0; y < image.height(); ++y) {
-        std::fwrite(image.constScanLine(y), 3, static_cast<std::size_t>(image.width()), out);
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y) & 0xffffffU;
+            std::fputc(pixel == 0 ? 'k' : pixel == 0x0000ffU ? 'b' : '.', out);
+        }
     }
     return std::fclose(out) == 0 ? 0 : 1;
 }

@@ -25,12 +25,11 @@ const boxes: Record<BoxName, PageState["box"]> = {
     quit: ["yes-no", form.quitTitle, form.endQuestion],
 };
 
-// A chime is known by its length, read from the wave file the page carries.
+// A chime is known by its length, read from the wave file the page carries:
+// its data's size over its bytes per second.
 function chimeSeconds(fileName: string): number {
     const wave = readFileSync(join(build, "chimes", fileName));
-    const rate = wave.readUInt32LE(24);
-    const bytesPerFrame = wave.readUInt16LE(32);
-    return wave.readUInt32LE(40) / bytesPerFrame / rate;
+    return wave.readUInt32LE(40) / wave.readUInt32LE(28);
 }
 const chimeLengths = { door: chimeSeconds(form.doorChime), closing: chimeSeconds(form.closingChime) };
 if (readdirSync(join(build, "chimes")).length !== 2) {
@@ -50,26 +49,18 @@ const pixelFixtures: number[][] = [
     bins.map((bin) => [290, 300, 275, 281, 1000][bin - 1] ?? (bin === 116 ? 250 : bin % 7)),
 ];
 
-// Each pixel as black, light blue or anything else (the platform's background).
+// Each pixel as black, light blue or anything else (the platform's background),
+// as desktop_graph gives them.
 const pixelClass = (r: number, g: number, b: number): string =>
     r === 0 && g === 0 && b === 0 ? "k" : r === 0 && g === 0 && b === 255 ? "b" : ".";
 
 function desktopPixels(tallies: number[], scale: number): { width: number; classes: string } {
-    const file = join(build, `desktop-graph-${scale}.ppm`);
+    const file = join(build, `desktop-graph-${scale}.txt`);
     execFileSync(join(build, "tools", "desktop_graph"), [file, String(scale), ...tallies.map(String)], {
         stdio: ["ignore", "ignore", "ignore"],
     });
-    const ppm = readFileSync(file);
-    const header = /^P6\s+(\d+)\s+(\d+)\s+255\s/.exec(ppm.subarray(0, 32).toString("latin1"));
-    if (!header) {
-        throw new Error("the desktop's graph came back in no PPM");
-    }
-    const pixels = ppm.subarray(header[0].length);
-    let classes = "";
-    for (let i = 0; i + 2 < pixels.length; i += 3) {
-        classes += pixelClass(pixels[i]!, pixels[i + 1]!, pixels[i + 2]!);
-    }
-    return { width: Number(header[1]), classes };
+    const [width, classes] = readFileSync(file, "latin1").split("\n");
+    return { width: Number(width), classes: classes ?? "" };
 }
 
 const sleep = (ms: number) => new Promise((done) => setTimeout(done, ms));
@@ -149,15 +140,8 @@ class ScenarioRun {
         await this.read(watchPage);
         await this.click("startButton", false);
         await this.expect({ disabled: ["startButton"] });
-        const seen = await this.read<{
-            changes: string[];
-            colours: [string, string];
-            bars: number[];
-            centres: number[];
-            mean: string;
-            name: string;
-            rows: string[];
-        }>(`return {
+        type Seen = { changes: string[]; colours: string[]; bars: number[]; centres: number[] };
+        const seen = await this.read<Seen & { mean: string; name: string; rows: string[] }>(`return {
                 changes: window.pernamChanges(),
                 colours: ["startButton", "quitButton"].map((id) => getComputedStyle(document.getElementById(id)).color),
                 bars: (() => { ${readBars} })(),
