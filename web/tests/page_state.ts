@@ -95,27 +95,18 @@ export const watchPage = `
     window.pernamObserver.observe(document.body, {
         attributes: true, subtree: true, attributeOldValue: true, attributeFilter: ["disabled", "style"],
     });
-    const cursor = (css) => {
-        const style = document.createElement("div").style;
-        style.cssText = css || "";
-        return style.cursor;
-    };
+    const cursor = (css) => /cursor:\s*([^;]+)/.exec(css || "")?.[1].trim() || "";
     window.pernamChanges = () => {
         records.push(...window.pernamObserver.takeRecords());
         const styles = records.filter((r) => r.attributeName === "style" && r.target.classList.contains("window"));
-        const changes = [];
-        for (const record of records) {
+        const cursors = [...styles.map((r) => cursor(r.oldValue)), styles.at(-1)?.target.style.cursor];
+        return records.flatMap((record) => {
+            const i = styles.indexOf(record);
             if (record.attributeName === "disabled") {
-                changes.push(record.target.id + (record.oldValue === null ? " disabled" : " enabled"));
-            } else if (styles.includes(record)) {
-                const later = styles[styles.indexOf(record) + 1];
-                const after = cursor(later ? later.oldValue : record.target.style.cssText);
-                if (after !== cursor(record.oldValue)) {
-                    changes.push("pointer " + (after || "none"));
-                }
+                return [record.target.id + (record.oldValue === null ? " disabled" : " enabled")];
             }
-        }
-        return changes;
+            return i >= 0 && cursors[i + 1] !== cursors[i] ? ["pointer " + (cursors[i + 1] || "none")] : [];
+        });
     };
     return true;
 `;
@@ -153,22 +144,17 @@ export const readLabelRow = `
     const { width, height, pixels } = canvasOf("main");
     const perUnit = width / 130;
     const below = Math.round(286 * height / 300) + Math.max(1, Math.round(devicePixelRatio));
-    const centres = [];
-    let start = -1;
-    let last = -1e9;
+    const groups = [];
     for (let x = 0; x < width; x++) {
         let inked = false;
         for (let y = below; y < height && !inked; y++) {
             inked = dark(pixels, 4 * (y * width + x));
         }
-        if (inked) {
-            if (x - last > 2 * perUnit) {
-                if (start >= 0) { centres.push((start + last) / 2 / perUnit); }
-                start = x;
-            }
-            last = x;
+        if (inked && groups.length > 0 && x - groups.at(-1)[1] <= 2 * perUnit) {
+            groups.at(-1)[1] = x;
+        } else if (inked) {
+            groups.push([x, x]);
         }
     }
-    if (start >= 0) { centres.push((start + last) / 2 / perUnit); }
-    return centres;
+    return groups.map(([first, last]) => (first + last) / 2 / perUnit);
 `;

@@ -75,13 +75,12 @@ const answers: ["customer" | "trial", string, string | null][] = [
     ["trial", "1000.5", null],
 ];
 
-const allButtons = ["startButton", "quitButton", "initializeButton", "helpButton"];
 const freshWindow: Expect = {
     window: "main",
     customers: "",
     trials: "",
     mean: "",
-    enabled: allButtons,
+    enabled: ["startButton", "quitButton", "initializeButton", "helpButton"],
     graphBlank: true,
 };
 
