@@ -4,8 +4,8 @@ import { ChildProcess, spawn } from "node:child_process";
 import { writeFileSync } from "node:fs";
 import { createServer } from "node:net";
 
-export type Key = "Enter" | "Escape" | "Tab" | "Backspace" | "y" | "n";
-const keys: Record<Key, string> = {
+// The keys the scenarios press, as WebDriver names them.
+const keys = {
     Enter: "\uE007",
     Escape: "\uE00C",
     Tab: "\uE004",
@@ -13,6 +13,7 @@ const keys: Record<Key, string> = {
     y: "y",
     n: "n",
 };
+export type Key = keyof typeof keys;
 
 export interface View {
     width: number;

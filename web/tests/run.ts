@@ -128,12 +128,8 @@ class ScenarioRun {
         if (boxButton && !atOnce) {
             await sleep(600); // past the double-click's time in which a box ignores the mouse
         }
-        const selector = !boxButton
-            ? `#${target}`
-            : target === "close"
-              ? "dialog[open] .close-box"
-              : `dialog[open] [data-answer=${target}]`;
-        await this.driver.click(selector);
+        const answer = target === "close" ? ".close-box" : `[data-answer=${target}]`;
+        await this.driver.click(boxButton ? `dialog[open] ${answer}` : `#${target}`);
     }
 
     async run(run: { customers: number; trials: number; chiSquare?: boolean }): Promise<void> {
