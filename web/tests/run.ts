@@ -56,9 +56,8 @@ const pixelClass = (r: number, g: number, b: number): string =>
 
 function desktopPixels(tallies: number[], scale: number): { width: number; classes: string } {
     const file = join(build, `desktop-graph-${scale}.txt`);
-    execFileSync(join(build, "tools", "desktop_graph"), [file, String(scale), ...tallies.map(String)], {
-        stdio: ["ignore", "ignore", "ignore"],
-    });
+    const args = [file, String(scale), ...tallies.map(String)];
+    execFileSync(join(build, "tools", "desktop_graph"), args, { stdio: "ignore" });
     const [width, classes] = readFileSync(file, "latin1").split("\n");
     return { width: Number(width), classes: classes ?? "" };
 }
@@ -180,16 +179,6 @@ class ScenarioRun {
         }
     }
 
-    async tabOrder(order: string[]): Promise<void> {
-        const focus = async () => (await this.read<PageState>(readState)).focus;
-        const seen = [await focus()];
-        for (let i = 1; i < order.length; i++) {
-            await this.driver.press("Tab");
-            seen.push(await focus());
-        }
-        must(seen.join() === order.join(), `Tab went ${seen.join(", ")}`);
-    }
-
     // The help text's 29 lines, one em apart: lines 1, 12 and 21 empty, every
     // other line printed whole inside the area.
     async help(check: "printed" | "same as before"): Promise<void> {
@@ -272,7 +261,6 @@ class ScenarioRun {
         else if ("clickInTurn" in step) await this.driver.click(...step.clickInTurn.map((name) => `#${name}`));
         else if ("expect" in step) await this.expect(step.expect);
         else if ("run" in step) await this.run(step.run);
-        else if ("tabOrder" in step) await this.tabOrder(step.tabOrder);
         else if ("help" in step) await this.help(step.help);
         else if ("desktopPixels" in step) await this.desktopPixels();
         else if ("screenshot" in step) {

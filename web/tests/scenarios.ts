@@ -30,7 +30,6 @@ export type Step =
     | { clickInTurn: string[] } // controls clicked one after the other, not waiting for the page
     | { expect: Expect }
     | { run: { customers: number; trials: number; chiSquare?: boolean } }
-    | { tabOrder: string[] }
     | { help: "printed" | "same as before" }
     | { desktopPixels: true } // fixed tallies drawn in both editions give the same pixels
     | { screenshot: string };
@@ -49,6 +48,10 @@ const enterCounts = (customers: string, trials: string): Step[] => [
     { press: "Enter" },
     { expect: { box: null, customers, trials, focus: "startButton" } },
 ];
+
+// Focus on each control in turn, Tab pressed between.
+const tabOrder = (order: string[]): Step[] =>
+    order.flatMap((focus, i) => [...(i > 0 ? [{ press: "Tab" } as const] : []), { expect: { focus } }]);
 
 // Answers as typed into each box: accepted with the count stored, or refused
 // without a word, the same box coming back.
@@ -285,7 +288,7 @@ export const scenarios: Scenario[] = [
     },
     {
         name: "the keyboard goes round start, quit, initialize, the graph and help",
-        steps: [...enterCounts("35", "100"), { tabOrder: ["startButton", "quitButton", "initializeButton", "graph", "helpButton"] }],
+        steps: [...enterCounts("35", "100"), ...tabOrder(["startButton", "quitButton", "initializeButton", "graph", "helpButton"])],
     },
     {
         name: "in an 800 x 600 viewport the window moves up just enough to be whole",
