@@ -28,7 +28,7 @@ const chromiumFlags = ["--headless=new", "--no-sandbox", "--disable-gpu", "--dis
 
 // How each browser is started at a device pixel ratio: Chromium takes any by a
 // flag, WebKit only GTK's whole scales, set on its driver's environment.
-const browsers = {
+export const browsers = {
     chromium: {
         program: process.env["CHROMEDRIVER"] ?? "chromedriver",
         supports: (_scale: number) => true,
@@ -69,10 +69,6 @@ export class Driver {
     private scale = 0;
 
     constructor(readonly name: BrowserName) {}
-
-    supports(scale: number): boolean {
-        return browsers[this.name].supports(scale);
-    }
 
     // A fresh page, in a fresh browser when the pixel ratio changes, which is
     // fixed at its start; `beforeLoad` runs ahead of the page's script (Chromium only).

@@ -5,13 +5,13 @@ import { execFileSync } from "node:child_process";
 import { mkdirSync, readFileSync, readdirSync } from "node:fs";
 import { join, resolve } from "node:path";
 import { pathToFileURL } from "node:url";
-import { BrowserName, Driver } from "./drivers.js";
+import { BrowserName, Driver, browsers } from "./drivers.js";
 import { chiSquare, minimumLaw } from "./law.js";
 import { PageState, canvasPixels, readBars, readLabelRow, readState, watchPage } from "./page_state.js";
 import { BoxName, Expect, Scenario, Step, scenarios } from "./scenarios.js";
 
 const build = resolve(process.argv[2] ?? "build/web");
-const browsers = process.argv.slice(3);
+const browserNames = process.argv.slice(3);
 const pageUrl = pathToFileURL(join(build, "pernam3.html")).href;
 const screens = join(build, "screens");
 mkdirSync(screens, { recursive: true });
@@ -281,7 +281,7 @@ if (chosen.length === 0) {
 
 async function runIn(driver: Driver, scenario: Scenario): Promise<void> {
     const view = { width: 1024, height: 768, scale: 1, ...scenario.view };
-    if (!driver.supports(view.scale)) {
+    if (!browsers[driver.name].supports(view.scale)) {
         console.log(`- ${driver.name}: ${scenario.name} (skipped: no ratio of ${view.scale} here)`);
         return;
     }
@@ -302,7 +302,7 @@ async function runIn(driver: Driver, scenario: Scenario): Promise<void> {
 }
 
 let failures = 0;
-for (const name of browsers.length > 0 ? browsers : ["chromium"]) {
+for (const name of browserNames.length > 0 ? browserNames : ["chromium"]) {
     const driver = new Driver(name as BrowserName);
     for (const scenario of chosen) {
         await runIn(driver, scenario).catch((error) => {
