@@ -9,9 +9,8 @@
 // Prints the medians in milliseconds.
 import { join, resolve } from "node:path";
 import { pathToFileURL } from "node:url";
-import puppeteer from "puppeteer-core";
 
-import { chromiumFlags } from "../tests/drivers.js";
+import { Driver } from "../tests/drivers.js";
 
 const build = resolve(process.argv[2] ?? "build/web");
 const repetitions = Number(process.argv[3] ?? 9);
@@ -48,56 +47,50 @@ const watch = `
     }, true);
 `;
 
-const browser = await puppeteer.launch({
-    executablePath: process.env["CHROMIUM"] ?? "/usr/bin/chromium",
-    headless: true,
-    args: chromiumFlags,
-});
-const version = await browser.version();
+const driver = new Driver("chromium");
+const until = async (body: string) => {
+    while (!(await driver.read<boolean>(body))) {
+        await new Promise((resolve) => setTimeout(resolve, 2));
+    }
+};
 const toFirstBox: number[] = [];
 type Times = { drawn: number; shown: number; handled: number };
 const cold: Times[] = [];
 const warm: Times[] = [];
 try {
     for (let repetition = 0; repetition < repetitions; repetition++) {
-        const page = await browser.newPage();
-        await page.setViewport({ width: 1024, height: 768 });
-        await page.evaluateOnNewDocument(watch);
-        await page.goto(url);
-        await page.waitForSelector("dialog[open]");
-        toFirstBox.push(await page.evaluate(() => (window as any).pernamBench.boxAt as number));
+        // The same browser each time, as a fresh page of it.
+        await (repetition === 0 ? driver.open(url, { width: 1024, height: 768, scale: 1 }, watch) : driver.go(url));
+        await until(`return !!document.querySelector("dialog[open]")`);
+        toFirstBox.push(await driver.read<number>("return window.pernamBench.boxAt"));
         const enter = async () => {
             for (const answer of ["1000", "1000"]) {
-                await page.waitForSelector("dialog[open] input");
-                await page.keyboard.type(answer);
-                await page.keyboard.press("Enter");
+                await until(`return !!document.querySelector("dialog[open] input")`);
+                await driver.type(answer);
+                await driver.press("Enter");
             }
-            await page.waitForFunction(() => !document.querySelector("dialog[open]"));
+            await until(`return !document.querySelector("dialog[open]")`);
         };
         await enter();
         for (let click = 0; click < 4; click++) {
             if (click > 0) {
-                await page.click("#initializeButton");
+                await driver.click("#initializeButton");
                 await enter();
             }
-            await page.click("#startButton");
-            await page.waitForFunction((n) => {
-                const clicks = (window as any).pernamBench.clicks;
-                return clicks.length === n && clicks[n - 1].shown > 0;
-            }, {}, click + 1);
-            const times = await page.evaluate((n) => {
-                const c = (window as any).pernamBench.clicks[n];
-                return { drawn: c.drawn - c.at, shown: c.shown - c.at, handled: c.drawn - c.handled };
-            }, click);
+            await driver.click("#startButton");
+            await until(`const clicks = window.pernamBench.clicks;
+                return clicks.length === ${click + 1} && clicks[${click}].shown > 0;`);
+            const times = await driver.read<Times>(`
+                const c = window.pernamBench.clicks[${click}];
+                return { drawn: c.drawn - c.at, shown: c.shown - c.at, handled: c.drawn - c.handled };`);
             (click === 0 ? cold : warm).push(times);
         }
-        await page.close();
     }
 } finally {
-    await browser.close();
+    await driver.close();
 }
 const show = (what: string, values: number[]) => console.log(`${what.padEnd(44)} ${median(values).toFixed(2)} ms`);
-console.log(`${version}, ${repetitions} fresh pages, medians`);
+console.log(`${driver.version}, ${repetitions} fresh pages, medians`);
 show("file:// to the first input box", toFirstBox);
 show("1000 x 1000 click to last pixel, cold", cold.map((t) => t.drawn));
 show("1000 x 1000 click to next frame, cold", cold.map((t) => t.shown));

@@ -1,6 +1,7 @@
 // Draws tallies in the desktop's own graph area, off screen, and writes what
-// it holds as a binary PPM, for the test that compares both editions' pixels:
-//   desktop_graph <out.ppm> <pixel ratio> <count of bin 1> ... <count of bin 120>
+// it holds, for the test that compares both editions' pixels, as its width on a
+// line and then each pixel as black (k), light blue (b) or anything else (.):
+//   desktop_graph <out.txt> <pixel ratio> <count of bin 1> ... <count of bin 120>
 // The texts are left out: the editions print them with their own platforms.
 #include <QApplication>
 #include <QImage>
@@ -16,24 +17,11 @@
 
 namespace {
 
-// Keeps every operation but the printing, and the moves printing makes.
-class WithoutTexts final : public engine::DrawingSurface {
+// The graph area with its printing left out, keeping the moves printing makes.
+class WithoutTexts final : public controls::PictureArea {
 public:
-    explicit WithoutTexts(engine::DrawingSurface& area) : area_(area) {}
-    void DrawLine(float x1, float y1, float x2, float y2, engine::Rgb colour) override {
-        area_.DrawLine(x1, y1, x2, y2, colour);
-    }
-    void DrawBox(float x1, float y1, float x2, float y2, engine::Rgb colour) override {
-        area_.DrawBox(x1, y1, x2, y2, colour);
-    }
-    void SetCurrentX(float x) override { area_.SetCurrentX(x); }
-    void SetCurrentY(float y) override { area_.SetCurrentY(y); }
-    void PrintLine(std::string_view) override { area_.NewLine(); }
-    void NewLine() override { area_.NewLine(); }
-    void Clear() override { area_.Clear(); }
-
-private:
-    engine::DrawingSurface& area_;
+    using controls::PictureArea::PictureArea;
+    void PrintLine(std::string_view /*utf8Text*/) override { NewLine(); }
 };
 
 // Only the pixels are compared; the graph's rows are the page's own test.
@@ -45,7 +33,7 @@ struct NoRows final : engine::FrequencyTable {
 
 int main(int argc, char** argv) {
     if (argc != 3 + engine::ShortageTallies::kBins) {
-        std::fprintf(stderr, "usage: desktop_graph <out.ppm> <pixel ratio> <120 counts>\n");
+        std::fprintf(stderr, "usage: desktop_graph <out.txt> <pixel ratio> <120 counts>\n");
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -58,22 +46,24 @@ int main(int argc, char** argv) {
     // The main window's graph area at its size, at 96 dpi as the page has it.
     constexpr const form::Control& kGraph = form::ControlNamed(form::kMainWindow, "graph");
     const form::PixelRect place = form::TwipsToPixels(kGraph.place, 96.0);
-    controls::PictureArea area(nullptr, {kGraph.scaleWidth, kGraph.scaleHeight});
+    WithoutTexts area(nullptr, {kGraph.scaleWidth, kGraph.scaleHeight});
     area.resize(place.width, place.height);
     area.show();
-    WithoutTexts surface(area);
-    surface.Clear();
+    area.Clear();
     NoRows rows;
-    engine::DrawFrequencyGraph(tallies, surface, rows);
+    engine::DrawFrequencyGraph(tallies, area, rows);
     const QImage image = area.Image().convertToFormat(QImage::Format_RGB888);
     std::FILE* out = std::fopen(argv[1], "wb");
     if (out == nullptr) {
         std::perror(argv[1]);
         return 1;
     }
-    std::fprintf(out, "P6\n%d %d\n255\n", image.width(), image.height());
+    std::fprintf(out, "%d\n", image.width());
     for (int y = 0; y < image.height(); ++y) {
-        std::fwrite(image.constScanLine(y), 3, static_cast<std::size_t>(image.width()), out);
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y) & 0xffffffU;
+            std::fputc(pixel == 0 ? 'k' : pixel == 0x0000ffU ? 'b' : '.', out);
+        }
     }
     return std::fclose(out) == 0 ? 0 : 1;
 }

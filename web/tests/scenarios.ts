@@ -3,16 +3,6 @@
 // or the graph shows is read back from the page.
 import { Key, View } from "./drivers.js";
 
-export interface Texts {
-    questions: { prompt: string; title: string }[];
-    endQuestion: string;
-    confirmTitle: string;
-    quitTitle: string;
-    mainCaption: string;
-    helpCaption: string;
-    defaultAnswer: string;
-}
-
 export type BoxName = "customers" | "trials" | "confirm" | "quit";
 
 export interface Expect {
@@ -40,7 +30,6 @@ export type Step =
     | { clickInTurn: string[] } // controls clicked one after the other, not waiting for the page
     | { expect: Expect }
     | { run: { customers: number; trials: number; chiSquare?: boolean } }
-    | { tabOrder: string[] }
     | { help: "printed" | "same as before" }
     | { desktopPixels: true } // fixed tallies drawn in both editions give the same pixels
     | { screenshot: string };
@@ -60,40 +49,41 @@ const enterCounts = (customers: string, trials: string): Step[] => [
     { expect: { box: null, customers, trials, focus: "startButton" } },
 ];
 
+// Focus on each control in turn, Tab pressed between.
+const tabOrder = (order: string[]): Step[] =>
+    order.flatMap((focus, i) => [...(i > 0 ? [{ press: "Tab" } as const] : []), { expect: { focus } }]);
+
 // Answers as typed into each box: accepted with the count stored, or refused
 // without a word, the same box coming back.
-const customerAnswers: [string, string | null][] = [
-    ["10", "10"],
-    ["1000", "1000"],
-    ["10.9", "10"],
-    ["１２abc", "12"],
-    ["1 000", "1000"],
-    ["＋２０", "20"],
-    ["9", null],
-    ["1001", null],
-    ["9.99", null],
-    ["0", null],
-    ["-20", null],
-    ["abc", null],
-    ["   ", null],
-    ["1e400", null],
-];
-const trialAnswers: [string, string | null][] = [
-    ["1", "1"],
-    ["1000", "1000"],
-    ["1.5", "1"],
-    ["0", null],
-    ["0.5", null],
-    ["1000.5", null],
+const answers: ["customer" | "trial", string, string | null][] = [
+    ["customer", "10", "10"],
+    ["customer", "1000", "1000"],
+    ["customer", "10.9", "10"],
+    ["customer", "１２abc", "12"],
+    ["customer", "1 000", "1000"],
+    ["customer", "＋２０", "20"],
+    ["customer", "9", null],
+    ["customer", "1001", null],
+    ["customer", "9.99", null],
+    ["customer", "0", null],
+    ["customer", "-20", null],
+    ["customer", "abc", null],
+    ["customer", "   ", null],
+    ["customer", "1e400", null],
+    ["trial", "1", "1"],
+    ["trial", "1000", "1000"],
+    ["trial", "1.5", "1"],
+    ["trial", "0", null],
+    ["trial", "0.5", null],
+    ["trial", "1000.5", null],
 ];
 
-const allButtons = ["startButton", "quitButton", "initializeButton", "helpButton"];
 const freshWindow: Expect = {
     window: "main",
     customers: "",
     trials: "",
     mean: "",
-    enabled: allButtons,
+    enabled: ["startButton", "quitButton", "initializeButton", "helpButton"],
     graphBlank: true,
 };
 
@@ -114,27 +104,20 @@ export const scenarios: Scenario[] = [
             { expect: { box: null, customers: "100", trials: "100", focus: "startButton", chimes: [] } },
         ],
     },
-    ...customerAnswers.map(
-        ([answer, stored]): Scenario => ({
-            name: `the customer box ${stored ? `takes "${answer}" as ${stored}` : `refuses "${answer}"`}`,
-            steps: [
-                { type: answer },
-                { press: "Enter" },
-                { expect: stored ? { box: "trials", customers: stored } : { box: "customers", field: "100", customers: "" } },
-            ],
-        }),
-    ),
-    ...trialAnswers.map(
-        ([answer, stored]): Scenario => ({
-            name: `the trial box ${stored ? `takes "${answer}" as ${stored}` : `refuses "${answer}"`}`,
-            steps: [
-                { press: "Enter" },
-                { type: answer },
-                { press: "Enter" },
-                { expect: stored ? { box: null, trials: stored } : { box: "trials", field: "100", trials: "" } },
-            ],
-        }),
-    ),
+    ...answers.map(([box, answer, stored]): Scenario => ({
+        name: `the ${box} box ${stored ? `takes "${answer}" as ${stored}` : `refuses "${answer}"`}`,
+        steps: [
+            ...(box === "trial" ? [{ press: "Enter" } as const] : []),
+            { type: answer },
+            { press: "Enter" },
+            // Taken, the next box comes (none after the trials); refused, the same box with its default.
+            {
+                expect: stored
+                    ? { [`${box}s`]: stored, box: box === "customer" ? "trials" : null }
+                    : { [`${box}s`]: "", box: `${box}s`, field: "100" },
+            },
+        ],
+    })),
     {
         name: "Cancel at the customer box, then No, asks for the customers again",
         steps: [
@@ -305,7 +288,7 @@ export const scenarios: Scenario[] = [
     },
     {
         name: "the keyboard goes round start, quit, initialize, the graph and help",
-        steps: [...enterCounts("35", "100"), { tabOrder: ["startButton", "quitButton", "initializeButton", "graph", "helpButton"] }],
+        steps: [...enterCounts("35", "100"), ...tabOrder(["startButton", "quitButton", "initializeButton", "graph", "helpButton"])],
     },
     {
         name: "in an 800 x 600 viewport the window moves up just enough to be whole",

@@ -7,7 +7,6 @@ web=$(cd "$(dirname "$0")/.." && pwd)
 root=$(cd "$web/.." && pwd)
 out="$root/build/web"
 "$web/tools/build.sh" >/dev/null
-ln -sfn "$web/node_modules" "$out/node_modules"
 "$web/node_modules/.bin/tsc" -p "$web/tsconfig.tests.json"
 cmake -S "$root" -B "$root/build/desktop-bench" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DPERNAM_BUILD_BENCHMARKS=ON >/dev/null

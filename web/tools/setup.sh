@@ -15,10 +15,10 @@ packages=(
     # tables from the desktop's sources; the pixel test draws in the desktop's
     # own graph area.
     g++ pkg-config qt6-base-dev qt6-multimedia-dev
-    # The end-to-end tests: Chromium headless, WebKit through its WebDriver
-    # under a virtual display, and a Japanese face, without which Chromium
-    # draws no text at all.
-    chromium webkit2gtk-driver xvfb xauth fonts-ipafont-gothic fontconfig
+    # The end-to-end tests: Chromium headless and WebKit, each through its
+    # WebDriver, WebKit under a virtual display, and a Japanese face, without
+    # which Chromium draws no text at all.
+    chromium chromium-driver webkit2gtk-driver xvfb xauth fonts-ipafont-gothic fontconfig
 )
 # A machine with its own Node.js keeps it; Debian's is new enough otherwise.
 if ! command -v node >/dev/null || ! command -v npm >/dev/null; then

@@ -14,8 +14,6 @@ out="$root/build/web"
 mkdir -p "$out/tools"
 cp "$root/build/tests/desktop_graph" "$out/tools/desktop_graph"
 
-# The compiled tests find puppeteer-core beside them.
-ln -sfn "$web/node_modules" "$out/node_modules"
 "$web/node_modules/.bin/tsc" -p "$web/tsconfig.tests.json"
 node "$out/node/tests/run.js" "$out" chromium
 
