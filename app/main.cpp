@@ -7,7 +7,7 @@
 #include "app/coin_icon.h"
 #include "app/fault_box.h"
 #include "app/process_exit.h"
-#include "app/program_windows.h"
+#include "app/program_shell.h"
 #include "controls/modal_boxes.h"
 #include "controls/window_metrics.h"
 #include "engine/fault.h"
@@ -54,7 +54,7 @@ int main(int argc, char* argv[]) {
     // after the main window that asked for it has gone.
     sound::QtChimePlayer chimes(
         sound::ChimeFolders(QCoreApplication::applicationDirPath().toStdString()));
-    app::ProgramWindows windows(dialogs, exit, clock, random, chimes);
-    windows.ShowMainWindow();
+    app::ProgramShell program(dialogs, exit, clock, random, chimes);
+    program.TakeSteps();
     return QApplication::exec();
 }

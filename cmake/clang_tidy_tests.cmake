@@ -5,10 +5,13 @@
 find_program(CLANG_TIDY NAMES clang-tidy-14 clang-tidy REQUIRED)
 file(GLOB_RECURSE tidy_sources RELATIVE ${PROJECT_SOURCE_DIR} CONFIGURE_DEPENDS
     ${PROJECT_SOURCE_DIR}/app/*.cpp ${PROJECT_SOURCE_DIR}/engine/*.cpp
+    ${PROJECT_SOURCE_DIR}/entry/*.cpp ${PROJECT_SOURCE_DIR}/form/*.cpp
+    ${PROJECT_SOURCE_DIR}/picture/*.cpp ${PROJECT_SOURCE_DIR}/program/*.cpp
     ${PROJECT_SOURCE_DIR}/controls/*.cpp ${PROJECT_SOURCE_DIR}/sound/*.cpp
-    ${PROJECT_SOURCE_DIR}/main_window/*.cpp ${PROJECT_SOURCE_DIR}/help_window/*.cpp
     ${PROJECT_SOURCE_DIR}/bench/*.cpp ${PROJECT_SOURCE_DIR}/tools/*.cpp
-    ${PROJECT_SOURCE_DIR}/tests/engine/*.cpp ${PROJECT_SOURCE_DIR}/tests/main_window/*.cpp
+    ${PROJECT_SOURCE_DIR}/tests/engine/*.cpp ${PROJECT_SOURCE_DIR}/tests/entry/*.cpp
+    ${PROJECT_SOURCE_DIR}/tests/form/*.cpp ${PROJECT_SOURCE_DIR}/tests/picture/*.cpp
+    ${PROJECT_SOURCE_DIR}/tests/program/*.cpp
     ${PROJECT_SOURCE_DIR}/tests/support/*.cpp ${PROJECT_SOURCE_DIR}/tests/sound/chime_lookup_test.cpp
     ${PROJECT_SOURCE_DIR}/tests/sound/wave_file_test.cpp
     ${PROJECT_SOURCE_DIR}/tests/fuzz/*.cpp)

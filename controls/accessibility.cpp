@@ -176,9 +176,9 @@ public:
     }
     int characterCount() const override { return static_cast<int>(All().size()); }
     int cursorPosition() const override {
-        return Area()->LineOffset(std::max(Area()->CurrentEntry(), 0));
+        return Area()->Spoken().LineOffset(std::max(Area()->Spoken().Current(), 0));
     }
-    void setCursorPosition(int position) override { Area()->SetCurrentEntry(LineAt(position)); }
+    void setCursorPosition(int position) override { Area()->Spoken().SetCurrent(LineAt(position)); }
     int selectionCount() const override { return 0; }
     void selection(int /*selectionIndex*/, int* startOffset, int* endOffset) const override {
         *startOffset = *endOffset = 0;
@@ -192,8 +192,8 @@ public:
         if (line < 0) {
             return {};
         }
-        const QString& text = Area()->Spoken().at(line);
-        const int column = offset - Area()->LineOffset(line);
+        const QString& text = Area()->Spoken().Entries().at(line);
+        const int column = offset - Area()->Spoken().LineOffset(line);
         const QFontMetrics metrics(Area()->font());
         const int height = Area()->font().pixelSize();
         const QPoint at = Area()->contentsRect().topLeft() +
@@ -204,13 +204,15 @@ public:
     int offsetAtPoint(const QPoint& point) const override {
         const int y = Area()->mapFromGlobal(point).y() - Area()->contentsRect().top();
         const int line = y / std::max(Area()->font().pixelSize(), 1);
-        return y >= 0 && line < Area()->Spoken().size() ? Area()->LineOffset(line) : -1;
+        return y >= 0 && line < Area()->Spoken().Entries().size()
+                   ? Area()->Spoken().LineOffset(line)
+                   : -1;
     }
     void scrollToSubstring(int /*startIndex*/, int /*endIndex*/) override {}
 
 private:
     PictureArea* Area() const { return static_cast<PictureArea*>(widget()); }
-    QString All() const { return Area()->Spoken().join(QLatin1Char('\n')); }
+    QString All() const { return Area()->Spoken().Entries().join(QLatin1Char('\n')); }
     int LineAt(int offset) const {
         if (offset < 0 || offset > characterCount()) {
             return -1;
@@ -225,7 +227,9 @@ public:
     RowAccessible(PictureArea* area, int row) : area_(area), row_(row) {}
 
     int Row() const { return row_; }
-    bool isValid() const override { return !area_.isNull() && row_ < area_->Spoken().size(); }
+    bool isValid() const override {
+        return !area_.isNull() && row_ < area_->Spoken().Entries().size();
+    }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override {
         return area_.isNull() ? nullptr : area_->window()->windowHandle();
@@ -238,7 +242,8 @@ public:
     int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
     QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
     QString text(QAccessible::Text type) const override {
-        return type == QAccessible::Name && isValid() ? area_->Spoken().at(row_) : QString();
+        return type == QAccessible::Name && isValid() ? area_->Spoken().Entries().at(row_)
+                                                      : QString();
     }
     void setText(QAccessible::Text /*type*/, const QString& /*text*/) override {}
     QRect rect() const override {
@@ -250,7 +255,7 @@ public:
         state.focusable = true;
         state.selectable = true;
         state.focused = state.selected =
-            isValid() && area_->hasFocus() && area_->CurrentEntry() == row_;
+            isValid() && area_->hasFocus() && area_->Spoken().Current() == row_;
         return state;
     }
 
@@ -267,15 +272,15 @@ public:
     RowsAccessible(const RowsAccessible&) = delete;
     RowsAccessible& operator=(const RowsAccessible&) = delete;
 
-    int childCount() const override { return static_cast<int>(Area()->Spoken().size()); }
+    int childCount() const override { return static_cast<int>(Area()->Spoken().Entries().size()); }
     QAccessibleInterface* child(int index) const override {
         if (index < 0 || index >= childCount()) {
             return nullptr;
         }
         // Rows of an earlier drawing go: a screen reader must not keep their names.
-        if (generation_ != Area()->SpokenGeneration()) {
+        if (generation_ != Area()->Spoken().Generation()) {
             Forget();
-            generation_ = Area()->SpokenGeneration();
+            generation_ = Area()->Spoken().Generation();
         }
         QAccessible::Id& id = rows_[index];
         if (id == 0) {
@@ -290,7 +295,7 @@ public:
     }
     QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
     QAccessibleInterface* focusChild() const override {
-        return Area()->hasFocus() ? child(Area()->CurrentEntry()) : nullptr;
+        return Area()->hasFocus() ? child(Area()->Spoken().Current()) : nullptr;
     }
 
 private:
@@ -345,7 +350,7 @@ QAccessibleInterface* OwnInterface(const QString& className, QObject* object) {
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     }
     if (auto* area = qobject_cast<PictureArea*>(object)) {
-        if (area->SpokenAs() == form::Spoken::Rows) {
+        if (area->Spoken().Kind() == form::Spoken::Rows) {
             return new RowsAccessible(area);
         }
         return new LinesAccessible(area);

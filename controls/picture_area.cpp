@@ -1,88 +1,62 @@
 #include "controls/picture_area.h"
 
-#include <QAccessible>
-#include <QCoreApplication>
 #include <QFocusEvent>
-#include <QFontMetrics>
-#include <QKeyEvent>
+#include <QFontMetricsF>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QString>
 #include <algorithm>
 
 #include "controls/accessibility.h"
+#include "controls/input_watch.h"
 #include "controls/utf8.h"
 
 namespace controls {
-namespace {
 
-// Whether the last key press or mouse button press anywhere in the program
-// was a key press; watched from the first picture area on.
-class InputWatch final : public QObject {
-public:
-    static InputWatch& Instance() {
-        static auto* watch = new InputWatch;
-        return *watch;
-    }
-    bool keyboard = false;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        switch (event->type()) {
-            case QEvent::KeyPress:
-                keyboard = true;
-                break;
-            case QEvent::MouseButtonPress:
-            case QEvent::MouseButtonDblClick:
-            case QEvent::TouchBegin:
-            case QEvent::TabletPress:
-                keyboard = false;
-                break;
-            default:
-                break;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    InputWatch() : QObject(QCoreApplication::instance()) {
-        QCoreApplication::instance()->installEventFilter(this);
-    }
-};
-
-bool LastInputWasKeyboard() {
-    return InputWatch::Instance().keyboard;
-}
-
-QRgb ToQRgb(engine::Rgb colour) {
-    return qRgb(colour.red, colour.green, colour.blue);
-}
-
-}  // namespace
-
-PictureArea::PictureArea(QWidget* parent, form::UserScale scale, form::Spoken spoken)
-    : QFrame(parent), scale_(scale), spokenAs_(spoken) {
-    InputWatch::Instance();
+PictureArea::PictureArea(QWidget* parent, form::Spoken spoken)
+    : QFrame(parent), spoken_(*this, spoken) {
+    WatchInput();
     InstallAccessibleInterfaces();
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);  // 2 px sunken on each side
     setAutoFillBackground(true);
-    EnsureImage();
 }
 
-void PictureArea::EnsureImage() {
-    const form::DeviceSize area =
-        form::DeviceArea(contentsRect().width(), contentsRect().height(), devicePixelRatioF());
+void PictureArea::Clear(form::DeviceSize area, double /*pixelRatio*/) {
     const QSize device(area.width, area.height);
-    if (image_.size() == device) {
-        return;
+    if (image_.size() != device) {
+        image_ = QImage(device, QImage::Format_RGB32);
     }
-    QImage fresh(device, QImage::Format_RGB32);
-    fresh.fill(palette().color(QPalette::Window));
-    if (!image_.isNull()) {
-        QPainter painter(&fresh);
-        painter.drawImage(0, 0, image_);
+    image_.fill(palette().color(QPalette::Window));
+    update();
+}
+
+void PictureArea::Fill(const form::DeviceRect& extent, engine::Rgb colour) {
+    const QRgb pixel = qRgb(colour.red, colour.green, colour.blue);
+    for (int y = extent.top; y <= extent.bottom; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        std::fill(row + extent.left, row + extent.right + 1, pixel);
     }
-    image_ = fresh;
+    update();
+}
+
+QFont PictureArea::DeviceFont(int fontPixels, double spacing) const {
+    QFont device = font();
+    device.setPixelSize(fontPixels);
+    device.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
+    return device;
+}
+
+void PictureArea::Print(form::DevicePoint at, std::string_view utf8Text, int fontPixels,
+                        double spacing) {
+    QPainter painter(&image_);
+    painter.setFont(DeviceFont(fontPixels, spacing));
+    painter.setPen(palette().color(QPalette::WindowText));
+    // The top of the first character cell at the point: the baseline one ascent lower.
+    painter.drawText(QPoint(at.x, at.y + painter.fontMetrics().ascent()), ToQString(utf8Text));
+    update();
+}
+
+double PictureArea::Measure(std::string_view utf8Text, int fontPixels, double spacing) {
+    return QFontMetricsF(DeviceFont(fontPixels, spacing)).horizontalAdvance(ToQString(utf8Text));
 }
 
 // As a browser's :focus-visible: a frame when the focus came by Tab, or by a
@@ -97,11 +71,6 @@ void PictureArea::focusOutEvent(QFocusEvent* event) {
     QFrame::focusOutEvent(event);
 }
 
-void PictureArea::resizeEvent(QResizeEvent* event) {
-    QFrame::resizeEvent(event);
-    EnsureImage();
-}
-
 void PictureArea::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter painter(this);
@@ -114,164 +83,6 @@ void PictureArea::paintEvent(QPaintEvent* event) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 1.0));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRectF(contentsRect()).adjusted(0.5, 0.5, -0.5, -0.5));
-    }
-}
-
-QPoint PictureArea::ToDevice(double x, double y) const {
-    const form::DevicePoint point = form::ToDevice(x, y, scale_, DeviceArea());
-    return {point.x, point.y};
-}
-
-QFont PictureArea::DeviceFont() const {
-    QFont deviceFont = font();
-    const qreal ratio = devicePixelRatioF();
-    if (deviceFont.pixelSize() > 0) {
-        deviceFont.setPixelSize(form::DeviceFontPixels(deviceFont.pixelSize(), ratio));
-    } else {
-        deviceFont.setPointSizeF(deviceFont.pointSizeF() * ratio);
-    }
-    deviceFont.setLetterSpacing(QFont::AbsoluteSpacing, deviceFont.letterSpacing() * ratio);
-    return deviceFont;
-}
-
-int PictureArea::PenWidth() const {
-    return form::PenWidth(devicePixelRatioF());
-}
-
-void PictureArea::Fill(const form::DeviceRect& extent, engine::Rgb colour) {
-    const QRgb pixel = ToQRgb(colour);
-    for (int y = extent.top; y <= extent.bottom; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
-        std::fill(row + extent.left, row + extent.right + 1, pixel);
-    }
-}
-
-void PictureArea::DrawLine(float x1, float y1, float x2, float y2, engine::Rgb colour) {
-    EnsureImage();
-    form::RasteriseLine(form::ToDevice(x1, y1, scale_, DeviceArea()),
-                        form::ToDevice(x2, y2, scale_, DeviceArea()), PenWidth(), DeviceArea(),
-                        [&](const form::DeviceRect& extent) { Fill(extent, colour); });
-    currentX_ = x2;
-    currentY_ = y2;
-    update();
-}
-
-void PictureArea::DrawBox(float x1, float y1, float x2, float y2, engine::Rgb colour) {
-    EnsureImage();
-    // Boxes are filled solid: a bar reads better than an outline on a projector.
-    form::DeviceRect extent{};
-    if (form::FillExtent(form::ToDevice(x1, y1, scale_, DeviceArea()),
-                         form::ToDevice(x2, y2, scale_, DeviceArea()), PenWidth(), DeviceArea(),
-                         extent)) {
-        Fill(extent, colour);
-    }
-    currentX_ = x2;
-    currentY_ = y2;
-    update();
-}
-
-void PictureArea::PrintLine(std::string_view utf8Text) {
-    EnsureImage();
-    const QPoint at = ToDevice(currentX_, currentY_);
-    {
-        QPainter painter(&image_);
-        QFont font = DeviceFont();
-        if (utf8Text == spacedText_) {
-            font.setLetterSpacing(QFont::AbsoluteSpacing, spacing_ * devicePixelRatioF());
-        }
-        painter.setFont(font);
-        painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(QPoint(at.x(), at.y() + painter.fontMetrics().ascent()),
-                         ToQString(utf8Text));
-    }
-    if (spokenAs_ == form::Spoken::PrintedLines) {
-        spoken_ << ToQString(utf8Text);
-    }
-    Advance();
-}
-
-void PictureArea::SpaceOut(std::string_view text, double spacing) {
-    spacedText_ = text;
-    spacing_ = spacing;
-}
-
-void PictureArea::NewLine() {
-    if (spokenAs_ == form::Spoken::PrintedLines) {
-        spoken_ << QString();
-    }
-    Advance();
-}
-
-void PictureArea::Advance() {
-    currentX_ = 0.0F;
-    currentY_ = static_cast<float>(form::NextLineY(currentY_, LineHeight(), scale_, DeviceArea()));
-    update();
-}
-
-int PictureArea::LineHeight() const {
-    // The windows were laid out for a face whose line is one em high; the
-    // stand-in face's taller ascent and descent would push the help text's
-    // last line out of its area.
-    const QFont deviceFont = DeviceFont();
-    return deviceFont.pixelSize() > 0 ? deviceFont.pixelSize() : QFontMetrics(deviceFont).height();
-}
-
-void PictureArea::Clear() {
-    EnsureImage();
-    image_.fill(palette().color(QPalette::Window));
-    currentX_ = 0.0F;
-    currentY_ = 0.0F;
-    spoken_.clear();
-    ++generation_;
-    current_ = spokenAs_ == form::Spoken::PrintedLines ? 0 : -1;
-    update();
-}
-
-void PictureArea::AddSpokenRow(const QString& row) {
-    spoken_ << row;
-}
-
-int PictureArea::LineOffset(int line) const {
-    int offset = 0;
-    for (int i = 0; i < line && i < spoken_.size(); ++i) {
-        offset += static_cast<int>(spoken_[i].size()) + 1;
-    }
-    return offset;
-}
-
-void PictureArea::SetCurrentEntry(int entry) {
-    if (entry == current_ || entry < 0 || entry >= spoken_.size()) {
-        return;
-    }
-    current_ = entry;
-    // A row takes the screen reader's focus; within lines the caret moves.
-    if (spokenAs_ == form::Spoken::Rows) {
-        QAccessibleEvent focus(this, QAccessible::Focus);
-        focus.setChild(entry);
-        QAccessible::updateAccessibility(&focus);
-    } else {
-        QAccessibleTextCursorEvent moved(this, LineOffset(entry));
-        QAccessible::updateAccessibility(&moved);
-    }
-}
-
-void PictureArea::keyPressEvent(QKeyEvent* event) {
-    const auto last = static_cast<int>(spoken_.size()) - 1;
-    switch (event->key()) {
-        case Qt::Key_Up:
-            SetCurrentEntry(std::max(current_ - 1, 0));
-            break;
-        case Qt::Key_Down:
-            SetCurrentEntry(std::min(current_ + 1, last));
-            break;
-        case Qt::Key_Home:
-            SetCurrentEntry(0);
-            break;
-        case Qt::Key_End:
-            SetCurrentEntry(last);
-            break;
-        default:
-            QFrame::keyPressEvent(event);
     }
 }
 

@@ -41,11 +41,11 @@ double LogicalDpi() {
     return screen == nullptr ? 96.0 : screen->logicalDotsPerInchX();
 }
 
-int Twips(int twips) {
+int PixelsOfTwips(int twips) {
     return form::TwipsToPixels(twips, LogicalDpi());
 }
 
-QRect ToPixels(form::TwipsRect place) {
+QRect PixelsOfTwips(form::TwipsRect place) {
     const form::PixelRect pixels = form::TwipsToPixels(place, LogicalDpi());
     return {pixels.x, pixels.y, pixels.width, pixels.height};
 }

@@ -13,8 +13,8 @@ namespace controls {
 double LogicalDpi();
 
 // A layout's twips in pixels at the screen's logical dpi.
-int Twips(int twips);
-QRect ToPixels(form::TwipsRect place);
+int PixelsOfTwips(int twips);
+QRect PixelsOfTwips(form::TwipsRect place);
 
 // The title bar of both windows: the window menu, minimise and close, but no
 // maximise, since the controls keep their places however large the window.

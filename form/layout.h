@@ -46,6 +46,8 @@ inline constexpr Colour kLightCyan{Colour::Source::Fixed, 128, 255, 255};
 // pixels (kSunkenBorder twips) on each side.
 enum class Border { None, Flat, Sunken };
 inline constexpr int kSunkenBorder = 30;
+// The platforms draw it two pixels wide whatever the dpi.
+inline constexpr int kSunkenBorderPixels = 2;
 
 // The Japanese proportional Gothic face the windows were laid out for, then
 // its stand-ins, the first one a machine has: Windows' own name twice, the
@@ -64,6 +66,12 @@ struct Font {
 // pixels, as a list.
 enum class Spoken { PrintedLines, Rows };
 
+// How a picture's texts are fitted to a stand-in face whose widths differ from
+// the face they were set for, the texts themselves unchanged: the graph's
+// label row spaced out until its last number stands under its tick, or every
+// line of the help text spaced alike until the widest ends inside the area.
+enum class TextFit { None, LabelRow, HelpText };
+
 struct Control {
     std::string_view name;
     ControlKind kind;
@@ -80,13 +88,22 @@ struct Control {
     double scaleWidth = 0.0;
     double scaleHeight = 0.0;
     Spoken spoken = Spoken::PrintedLines;
+    TextFit fit = TextFit::None;
+};
+
+// A label that shows a value, and the label that names it for a screen reader.
+struct Captioned {
+    std::string_view value;
+    std::string_view caption;
 };
 
 struct WindowLayout {
+    std::string_view name;  // how the program and both editions call the window
     std::string_view caption;
     TwipsRect client;  // its top-left corner from the screen's top-left
     Rule rule;
     std::span<const Control> controls;  // in stacking order, the last on top
+    std::span<const Captioned> captions = {};
 };
 
 // The graph area's user scale: x from 0 to 130 left to right, y from 0 to 300
@@ -151,7 +168,8 @@ inline constexpr std::array<Control, 12> kControls{{
      texts::kGraphName,
      kGraphWidthUnits,
      kGraphHeightUnits,
-     Spoken::Rows},
+     Spoken::Rows,
+     TextFit::LabelRow},
     {"customerCaption",
      ControlKind::Label,
      {240, 6600, 1455, 375},
@@ -217,10 +235,14 @@ inline constexpr std::array<Control, 12> kControls{{
      0,
      texts::kStartDescription},
 }};
+inline constexpr std::array<Captioned, 3> kCaptions{{{"customerCount", "customerCaption"},
+                                                     {"trialCount", "trialCaption"},
+                                                     {"meanShortage", "meanCaption"}}};
 }  // namespace main_window
 
 inline constexpr WindowLayout kMainWindow{
-    texts::kMainCaption, {3480, 1485, 8325, 7680}, {0, 8280, 360}, main_window::kControls};
+    "main",         texts::kMainCaption,    {3480, 1485, 8325, 7680},
+    {0, 8280, 360}, main_window::kControls, main_window::kCaptions};
 
 namespace help_window {
 // Room the help text leaves after its widest line, in pixels.
@@ -250,12 +272,16 @@ inline constexpr std::array<Control, 2> kControls{{
      texts::kHelpTextName,
      kTextArea.width - 2.0 * kSunkenBorder,
      kTextArea.height - 2.0 * kSunkenBorder,
-     Spoken::PrintedLines},
+     Spoken::PrintedLines,
+     TextFit::HelpText},
 }};
 }  // namespace help_window
 
-inline constexpr WindowLayout kHelpWindow{
-    texts::kHelpCaption, {3090, 2040, 9255, 7440}, {120, 9120, 360}, help_window::kControls};
+inline constexpr WindowLayout kHelpWindow{"help",
+                                          texts::kHelpCaption,
+                                          {3090, 2040, 9255, 7440},
+                                          {120, 9120, 360},
+                                          help_window::kControls};
 
 // A window's control by name, found while compiling: a name that is not in
 // the table does not compile.

@@ -30,6 +30,15 @@ int FontPixels(Font font, double logicalDpi) {
     return Round(font.pixelsAt96Dpi * DpiScale(logicalDpi));
 }
 
+PixelRect InnerArea(const Control& picture, double logicalDpi) {
+    const PixelRect outer = TwipsToPixels(picture.place, logicalDpi);
+    const int border = picture.border == Border::Sunken ? kSunkenBorderPixels
+                       : picture.border == Border::Flat ? 1
+                                                        : 0;
+    return {outer.x + border, outer.y + border, outer.width - 2 * border,
+            outer.height - 2 * border};
+}
+
 DeviceSize DeviceArea(int logicalWidth, int logicalHeight, double pixelRatio) {
     return {Round(logicalWidth * pixelRatio), Round(logicalHeight * pixelRatio)};
 }

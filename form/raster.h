@@ -32,6 +32,9 @@ struct PixelRect {
 PixelRect TwipsToPixels(TwipsRect place, double logicalDpi);
 // A font's pixel size at a logical dpi.
 int FontPixels(Font font, double logicalDpi);
+// A picture's inner area in logical pixels at a logical dpi: its place less
+// its border.
+PixelRect InnerArea(const Control& picture, double logicalDpi);
 
 struct DeviceSize {
     int width;

@@ -11,9 +11,9 @@
 #include <functional>
 #include <stdexcept>
 
+#include "app/program_shell.h"
 #include "controls/dialogs.h"
 #include "controls/picture_area.h"
-#include "main_window/main_window.h"
 
 namespace widget_tests {
 
@@ -93,10 +93,10 @@ inline int CoveredLowerEdge(QWidget* window, QWidget* control) {
     return covered;
 }
 
-// Everything outside the main window, scripted and written down in one log:
-// boxes, chimes and the way to the help window. A box with no answer left and
-// ending the program throw, so neither can pass silently. The re-seed before
-// every trial is the one moment a test can look at the window in a run.
+// Everything outside the windows, scripted and written down in one log: boxes
+// and chimes. A box with no answer left and ending the program throw, so
+// neither can pass silently. The re-seed before every trial is the one moment
+// a test can look at the window in a run.
 class ScriptedServices : public controls::Dialogs,
                          public controls::ProgramExit,
                          public engine::Clock,
@@ -122,10 +122,6 @@ public:
     void Reseed(float /*seed*/) override { onReseed(++reseeds); }
     float Draw() override { return 0.75F; }  // tails
 
-    main_window::MainWindowServices Services() {
-        return {*this, *this, *this, *this, *this, [this] { log.emplace_back("help window"); }};
-    }
-
     std::vector<std::string> log;
     std::deque<std::string> answers{"35", "100"};
     std::deque<controls::Answer> yesNo;
@@ -146,21 +142,28 @@ private:
     }
 };
 
+// The program with its boxes and chimes scripted.
+struct ScriptedProgram : ScriptedServices {
+    app::ProgramShell shell{*this, *this, *this, *this, *this};
+};
+
 // The main window, shown and past asking for the counts.
-class ShownWindow : public ::testing::Test, public ScriptedServices {
+class ShownWindow : public ::testing::Test, public ScriptedProgram {
 protected:
     void SetUp() override {
-        window.show();
         ASSERT_TRUE(QTest::qWaitFor([&] { return asked == 2; }));
         log.clear();
     }
-    void TearDown() override { delete alive.data(); }
+    void TearDown() override { delete shell.Window("main"); }
 
     QPushButton* Button(const char* name) const { return Child<QPushButton>(&window, name); }
     controls::PictureArea* Graph() const { return Child<controls::PictureArea>(&window, "graph"); }
 
-    QWidget& window = *new main_window::MainWindow(Services());
-    QPointer<QWidget> alive{&window};
+    static QWidget& Shown(app::ProgramShell& shell) {
+        shell.TakeSteps();
+        return *shell.Window("main");
+    }
+    QWidget& window = Shown(shell);
 };
 
 }  // namespace widget_tests

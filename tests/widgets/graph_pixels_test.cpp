@@ -1,19 +1,30 @@
 #include <QAccessible>
 #include <QApplication>
-#include <map>
 #include <vector>
 
 #include "controls/window_metrics.h"
 #include "engine/frequency_graph.h"
 #include "form/raster.h"
 #include "form/texts.h"
+#include "support/raster_sink.h"
 #include "widgets/fakes.h"
 
 namespace widget_tests {
 namespace {
 
-constexpr QRgb kBlack = qRgb(0, 0, 0);
-constexpr QRgb kBlue = qRgb(0, 0, 255);
+constexpr const form::Control& kGraph = form::ControlNamed(form::kMainWindow, "graph");
+
+struct NoRows final : engine::FrequencyTable {
+    void AddRow(std::string_view /*axisValue*/, int /*trials*/) override {}
+};
+
+// The graph area with its texts left out: they are the face's, not the rule's.
+class WithoutTexts final : public controls::PictureArea {
+public:
+    using controls::PictureArea::PictureArea;
+    void Print(form::DevicePoint /*at*/, std::string_view /*text*/, int /*pixels*/,
+               double /*spacing*/) override {}
+};
 
 // 422 trials of 10 guests whose tallies are known: each trial has its first
 // guests short (tails) and the rest paying in (heads), so its lowest stock is
@@ -30,19 +41,11 @@ protected:
     }
     float Draw() override { return guest_++ < tails_ ? 0.75F : 0.25F; }
 
-    // Device pixel of a point in graph units, found by the shared rule.
     int X(double x) const { return form::ToDevice(x, 0, kScale, Device()).x; }
     int Y(double y) const { return form::ToDevice(0, y, kScale, Device()).y; }
     form::DeviceSize Device() const { return {image.width(), image.height()}; }
     static constexpr form::UserScale kScale{engine::kGraphWidthUnits, engine::kGraphHeightUnits};
-    // Pixels other than `colour` in the box from (x1, y1) to (x2, y2), one pen wider.
-    int NotOf(QRgb colour, double x1, double y1, double x2, double y2) const {
-        return Ink(image, QRect(QPoint(X(x1), Y(y1)), QPoint(X(x2) + pen - 1, Y(y2) + pen - 1)),
-                   colour);
-    }
 
-    // The scripted run's tallies by minimum, and one empty bin.
-    const std::map<int, int> kTallies{{-50, 0}, {-10, 1}, {-3, 50}, {-1, 251}, {1, 120}};
     const QImage& image = Graph()->Image();
     const int pen = Pen(*Graph());  // lines of whole device pixels
     const QRgb back = Graph()->palette().color(QPalette::Window).rgb();
@@ -54,44 +57,62 @@ private:
 
 }  // namespace
 
-TEST_F(GraphPixels, BarsAxesGridAndTextsStandWhereTheCountsPutThem) {
-    Button("startButton")->click();
-
-    // The axis: black from 3 to 5 and from 125 to 127, light blue between,
-    // where every bar, even an empty one, lies on it; nothing beyond 127.
-    EXPECT_EQ(NotOf(kBlack, 3, 280, 5, 280), pen * pen) << "axis, left";
-    EXPECT_EQ(NotOf(kBlue, 5, 280, 125, 280), 0) << "axis under the bars";
-    EXPECT_EQ(NotOf(kBlack, 125, 280, 127, 280), pen * pen) << "axis, right";
-    EXPECT_EQ(image.pixel(X(127) + pen, Y(280)), back);
-
-    // Each bar is solid from the row its count predicts down to the axis, and
-    // ends there; an empty bin (-50) shows nothing above the axis.
-    for (const auto& [minimum, count] : kTallies) {
-        const double middle = minimum + 120.5;
-        EXPECT_EQ(NotOf(kBlue, middle, 280 - count, middle, 280), 0) << "bar of " << minimum;
-        EXPECT_NE(image.pixel(X(middle), Y(280 - count) - 1), kBlue) << "above " << minimum;
+// The area lights every pixel the shared rule gives, and only those: a run's
+// graph, one trial in every bin, nothing at all, and bars past the axis's end
+// and the area's top edge where the vertical labels stand.
+TEST_F(GraphPixels, TheAreaLightsExactlyTheSharedRulesPixels) {
+    std::vector<std::vector<int>> fixtures(4, std::vector<int>(120));
+    for (int bin = 1; bin <= 120; ++bin) {
+        const auto i = static_cast<std::size_t>(bin - 1);
+        fixtures[0][i] = bin >= 96 && bin <= 117 ? (117 - bin) * (bin - 90) : 0;
+        fixtures[1][i] = 1;
+        fixtures[3][i] = bin <= 5     ? std::vector<int>{290, 300, 275, 281, 1000}[i]
+                         : bin == 116 ? 250
+                                      : bin % 7;
     }
-    // Grid rows every ten counts from 10: solid at 50 to 250, elsewhere a dash
-    // of one unit and a gap of one; nothing just below them.
-    for (int y = 270; y >= 30; y -= 10) {
-        if (y % 50 == 30) {
-            EXPECT_EQ(NotOf(kBlack, 11, y, 105, y), 0) << "solid row " << y;
-        } else {
-            EXPECT_EQ(image.pixel(X(11.5), Y(y)), kBlack) << "dash of row " << y;
-            EXPECT_EQ(image.pixel(X(12.5), Y(y)), back) << "gap of row " << y;
+    WithoutTexts area(nullptr, form::Spoken::Rows);
+    area.resize(Graph()->size());
+    area.setPalette(Graph()->palette());
+    for (std::size_t f = 0; f < fixtures.size(); ++f) {
+        engine::ShortageTallies tallies;
+        for (int bin = 1; bin <= 120; ++bin) {
+            tallies(bin) = fixtures[f][static_cast<std::size_t>(bin - 1)];
         }
-        EXPECT_EQ(image.pixel(X(11.5), Y(y) + pen), back) << "under row " << y;
+        const picture::Geometry geometry = picture::GeometryOf(kGraph, controls::LogicalDpi());
+        const double ratio = Graph()->devicePixelRatioF();
+        test_support::RasterSink reference;
+        picture::PictureSurface expected(geometry, ratio, reference);
+        picture::PictureSurface drawn(geometry, ratio, area);
+        NoRows rows;
+        engine::DrawFrequencyGraph(tallies, expected, rows);
+        engine::DrawFrequencyGraph(tallies, drawn, rows);
+        ASSERT_EQ(area.Image().size(), QSize(reference.width, reference.height)) << "fixture " << f;
+        int differ = 0;
+        for (int y = 0; y < reference.height; ++y) {
+            for (int x = 0; x < reference.width; ++x) {
+                const QRgb pixel = area.Image().pixel(x, y);
+                const engine::Rgb rule = reference.At(x, y);
+                const bool same = rule == test_support::RasterSink::kBackground
+                                      ? pixel == back
+                                      : pixel == qRgb(rule.red, rule.green, rule.blue);
+                differ += same ? 0 : 1;
+            }
+        }
+        EXPECT_EQ(differ, 0) << "fixture " << f;
     }
+}
 
-    // Texts hang from the current point: the label row one text line under
-    // the axis.
+// Texts hang from the current point in the window's face: the label row one
+// text line under the axis, each of its twelve numbers centred within 2
+// units of its tick.
+TEST_F(GraphPixels, TheLabelRowsNumbersStandUnderTheirTicksInTheWindowsFace) {
+    Button("startButton")->click();
     const int line =
         form::DeviceFontPixels(Graph()->font().pixelSize(), Graph()->devicePixelRatioF());
     const QRect row =
         InkBounds(image, QRect(QPoint(0, Y(285) + pen), image.rect().bottomRight()), back);
     EXPECT_GE(row.top(), Y(280) + line);
     EXPECT_LT(row.top(), Y(280) + line + line / 2);
-    // Each of the twelve numbers stands centred within 2 units of its tick.
     std::vector<std::pair<int, int>> numbers;  // first and last column with ink
     for (int column = 0; column < image.width(); ++column) {
         if (Ink(image, QRect(column, Y(280) + line, 1, line), back) == 0) {
@@ -117,10 +138,12 @@ TEST_F(GraphPixels, BarsAxesGridAndTextsStandWhereTheCountsPutThem) {
 // graph's face with no spacing of its own.
 TEST_F(GraphPixels, CaptionsAndLabelsKeepTheFacesOwnSpacing) {
     Button("startButton")->click();
-    controls::PictureArea plain(nullptr, kScale);
-    plain.resize(Graph()->size());
+    controls::PictureArea plain(nullptr, form::Spoken::Rows);
     plain.setPalette(Graph()->palette());
-    plain.setFont(controls::GothicFont(form::ControlNamed(form::kMainWindow, "graph").font));
+    plain.setFont(controls::GothicFont(kGraph.font));
+    picture::Geometry geometry = picture::GeometryOf(kGraph, controls::LogicalDpi());
+    geometry.fit = form::TextFit::None;
+    picture::PictureSurface surface(geometry, Graph()->devicePixelRatioF(), plain);
     const struct {
         double x, y, right;
         std::string_view text;
@@ -128,10 +151,10 @@ TEST_F(GraphPixels, CaptionsAndLabelsKeepTheFacesOwnSpacing) {
                  {105, 7, 129, form::texts::kHorizontalAxisCaption},
                  {5, 27, 10.5, form::texts::kVerticalLabels[0]}};
     for (const auto& text : texts) {
-        plain.Clear();
-        plain.SetCurrentX(static_cast<float>(text.x));
-        plain.SetCurrentY(static_cast<float>(text.y));
-        plain.PrintLine(text.text);
+        surface.Clear();
+        surface.SetCurrentX(static_cast<float>(text.x));
+        surface.SetCurrentY(static_cast<float>(text.y));
+        surface.PrintLine(text.text);
         const QRect band(QPoint(X(text.x), Y(text.y)), QPoint(X(text.right), Y(text.y + 9)));
         EXPECT_EQ(image.copy(band), plain.Image().copy(band)) << text.text;
     }
@@ -148,7 +171,6 @@ TEST_F(GraphPixels, ScreenReaderReadsEachBarWithTrials) {
     // The mean is (-10 - 150 - 251 + 120) / 422.
     EXPECT_EQ(graph->text(QAccessible::Name),
               QStringLiteral("度数分布のグラフ　実験回数 422回　不足枚数の平均 -.7"));
-    // The rows' order and names are the frequency table's, checked without a window.
     ASSERT_EQ(graph->childCount(), 4);
     EXPECT_EQ(graph->child(0)->text(QAccessible::Name), QStringLiteral("-10　1回"));
     EXPECT_EQ(graph->focusChild(), nullptr);

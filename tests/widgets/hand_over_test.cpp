@@ -6,8 +6,6 @@
 
 #include "app/fault_box.h"
 #include "app/process_exit.h"
-#include "app/program_windows.h"
-#include "controls/window_lifecycle.h"
 #include "engine/fault.h"
 #include "form/texts.h"
 #include "widgets/fakes.h"
@@ -15,9 +13,10 @@
 namespace widget_tests {
 namespace {
 
+// Ending really ends the process here.
 struct Program : ScriptedServices {
     app::ProcessExit process;
-    app::ProgramWindows windows{*this, process, *this, *this, *this};
+    app::ProgramShell shell{*this, process, *this, *this, *this};
 };
 
 int LoadedWindows() {
@@ -29,20 +28,20 @@ int LoadedWindows() {
 
 // Help unloads the main window; back from help a fresh one asks again.
 TEST(HandOver, HelpAndBackGiveAFreshMainWindowThatAsksAgain) {
-    Program program;
-    program.windows.ShowMainWindow();
+    ScriptedProgram program;
+    program.shell.TakeSteps();
     ASSERT_TRUE(QTest::qWaitFor([&] { return program.asked == 2; }));
-    const QPointer<QWidget> first = program.windows.MainWindow();
+    const QPointer<QWidget> first = program.shell.Window("main");
     Child<QPushButton>(first, "startButton")->click();
 
     program.answers = {"40", "7"};
     Child<QPushButton>(first, "helpButton")->click();
     EXPECT_EQ(LoadedWindows(), 1);
-    Child<QPushButton>(program.windows.HelpWindow(), "closeButton")->click();
+    Child<QPushButton>(program.shell.Window("help"), "closeButton")->click();
     EXPECT_EQ(LoadedWindows(), 1);
     ASSERT_TRUE(QTest::qWaitFor([&] { return program.asked == 4; }));
     EXPECT_TRUE(first.isNull());
-    QWidget* again = program.windows.MainWindow();
+    QWidget* again = program.shell.Window("main");
     EXPECT_EQ(Values(again), "40/7/");
     EXPECT_EQ(AreaInk(Child<controls::PictureArea>(again, "graph")), 0);
     delete again;
@@ -55,18 +54,18 @@ TEST(Ending, EveryWayOutEndsTheProgramAtOnce) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     const std::pair<const char*, void (*)(Program&)> ways[] = {
         {"quit, Yes",
-         [](Program& p) { Child<QPushButton>(p.windows.MainWindow(), "quitButton")->click(); }},
+         [](Program& p) { Child<QPushButton>(p.shell.Window("main"), "quitButton")->click(); }},
         {"initialize, an empty answer, Yes",
          [](Program& p) {
              p.answers = {""};
-             Child<QPushButton>(p.windows.MainWindow(), "initializeButton")->click();
+             Child<QPushButton>(p.shell.Window("main"), "initializeButton")->click();
          }},
-        {"closing the main window", [](Program& p) { p.windows.MainWindow()->close(); }},
+        {"closing the main window", [](Program& p) { p.shell.Window("main")->close(); }},
         {"closing the help window",
          [](Program& p) {
-             controls::UnloadWindow(*p.windows.MainWindow());
-             p.windows.ShowHelpWindow();
-             p.windows.HelpWindow()->close();
+             Child<QPushButton>(p.shell.Window("main"), "helpButton")->click();
+             p.log.clear();
+             p.shell.Window("help")->close();
          }},
     };
     for (const auto& [way, leave] : ways) {
@@ -82,7 +81,7 @@ TEST(Ending, EveryWayOutEndsTheProgramAtOnce) {
                     });
                 }
             };
-            program.windows.ShowMainWindow();
+            program.shell.TakeSteps();
             QApplication::exec();
             std::exit(program.log.empty() ? 0 : 4);
         };

@@ -2,10 +2,10 @@
 #include <QApplication>
 
 #include "controls/utf8.h"
+#include "controls/window_metrics.h"
 #include "engine/help_page.h"
 #include "form/raster.h"
 #include "form/texts.h"
-#include "help_window/help_window.h"
 #include "widgets/fakes.h"
 
 namespace widget_tests {
@@ -13,22 +13,51 @@ namespace {
 
 constexpr QRgb kWhite = qRgb(255, 255, 255);
 
-class HelpWindowTest : public ::testing::Test {
+// What the help area is told, lit in an area twice as wide: the same texts at
+// the same places and spacing, with room to spare.
+class TwiceAsWide final : public picture::Sink {
+public:
+    explicit TwiceAsWide(controls::PictureArea& wide) : wide_(wide) {}
+    void Clear(form::DeviceSize area, double ratio) override {
+        wide_.Clear({2 * area.width, area.height}, ratio);
+    }
+    void Fill(const form::DeviceRect& extent, engine::Rgb colour) override {
+        wide_.Fill(extent, colour);
+    }
+    void Print(form::DevicePoint at, std::string_view text, int pixels, double spacing) override {
+        wide_.Print(at, text, pixels, spacing);
+    }
+    double Measure(std::string_view text, int pixels, double spacing) override {
+        return wide_.Measure(text, pixels, spacing);
+    }
+
+private:
+    controls::PictureArea& wide_;
+};
+
+// The help window, shown from the main window, its text printed.
+class HelpWindowTest : public ::testing::Test, public ScriptedProgram {
 protected:
     void SetUp() override {
-        help.show();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return Ink(text, text.rect(), kWhite) > 0; }));
+        shell.TakeSteps();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return asked == 2; }));
+        Child<QPushButton>(shell.Window("main"), "helpButton")->click();
+        help = shell.Window("help");
+        ASSERT_NE(help, nullptr);
+        area = Child<controls::PictureArea>(help, "helpText");
+        ASSERT_TRUE(QTest::qWaitFor([&] { return Ink(Text(), Text().rect(), kWhite) > 0; }));
     }
+    void TearDown() override { delete shell.Window("help"); }
+
+    const QImage& Text() const { return area->Image(); }
     // Printed line n (from 1), one em high, in device pixels.
     QRect Line(int n) const {
         const int em = form::DeviceFontPixels(area->font().pixelSize(), area->devicePixelRatioF());
-        return QRect(0, (n - 1) * em, text.width(), em) & text.rect();
+        return QRect(0, (n - 1) * em, Text().width(), em) & Text().rect();
     }
 
-    std::vector<std::string> log;
-    help_window::HelpWindow help{[this] { log.emplace_back("main window"); }};
-    controls::PictureArea* area = Child<controls::PictureArea>(&help, "helpText");
-    const QImage& text = area->Image();
+    QWidget* help = nullptr;
+    controls::PictureArea* area = nullptr;
 };
 
 }  // namespace
@@ -38,35 +67,40 @@ protected:
 // least 4 pixels inside the area with its last character whole: its ink is
 // what the same line leaves in an area with room to spare. Printed again into
 // the same area, the text leaves the same pixels.
-TEST_F(HelpWindowTest, PrintsEveryLineWholeFromTheTopLeftAfresh) {
-    EXPECT_EQ(CoveredLowerEdge(&help, Child(&help, "closeButton")), 0);
-    controls::PictureArea wide(nullptr, {8955, 6795});
-    wide.resize(area->width() * 2, area->height());
+TEST_F(HelpWindowTest, PrintsEveryLineWholeFromTheTopLeft) {
+    EXPECT_EQ(CoveredLowerEdge(help, Child(help, "closeButton")), 0);
+    constexpr const form::Control& kHelpText = form::ControlNamed(form::kHelpWindow, "helpText");
+    const picture::Geometry geometry = picture::GeometryOf(kHelpText, controls::LogicalDpi());
+    controls::PictureArea wide(nullptr, form::Spoken::PrintedLines);
     wide.setFont(area->font());
     wide.setPalette(area->palette());
-    engine::PrintHelpPage(wide);
+    TwiceAsWide twice(wide);
+    picture::PictureSurface wideText(geometry, area->devicePixelRatioF(), twice);
+    engine::PrintHelpPage(wideText);
     for (int n = 1; n <= 29; ++n) {
-        const QRect ink = InkBounds(text, Line(n), kWhite);
+        const QRect ink = InkBounds(Text(), Line(n), kWhite);
         EXPECT_EQ(ink.isEmpty(), n == 1 || n == 12 || n == 21) << "line " << n;
         const QRect band(0, Line(n).top(), wide.Image().width(), Line(n).height());
         EXPECT_EQ(ink, InkBounds(wide.Image(), band, kWhite)) << "line " << n;
-        EXPECT_LT(ink.right(), text.width() - 4 * area->devicePixelRatioF()) << "line " << n;
+        EXPECT_LT(ink.right(), Text().width() - 4 * area->devicePixelRatioF()) << "line " << n;
     }
     EXPECT_EQ(
-        Ink(text, QRect(0, Line(30).top() + 2 * Pen(*area), text.width(), text.height()), kWhite),
+        Ink(Text(), QRect(0, Line(30).top() + 2 * Pen(*area), Text().width(), Text().height()),
+            kWhite),
         0);
-    const QRect heading = InkBounds(text, Line(2), kWhite);
+    const QRect heading = InkBounds(Text(), Line(2), kWhite);
     const int em = Line(2).height();
     EXPECT_GE(heading.left(), em);
     EXPECT_LT(heading.left(), 2 * em);
-    const QImage once = text;
-    engine::PrintHelpPage(*area);
-    EXPECT_TRUE(text == once);
+    const QImage once = Text();
+    picture::PictureSurface again(geometry, area->devicePixelRatioF(), *area);
+    engine::PrintHelpPage(again);
+    EXPECT_TRUE(Text() == once);
 }
 
 // A screen reader reads the printed lines as read-only text, line by line
-// with Down; Enter on the focused close button unloads the window and asks
-// for the main window.
+// with Down; Enter on the focused close button unloads the window and brings
+// a fresh main window.
 TEST_F(HelpWindowTest, ScreenReaderReadsTheLinesAndEnterCloses) {
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(area);
     EXPECT_EQ(face->role(), QAccessible::EditableText);
@@ -90,13 +124,15 @@ TEST_F(HelpWindowTest, ScreenReaderReadsTheLinesAndEnterCloses) {
     for (const auto type : {QAccessible::WordBoundary, QAccessible::SentenceBoundary}) {
         EXPECT_TRUE(reader->textAtOffset(-1, type, &start, &end).isEmpty()) << type;
     }
-    auto* close = Child<QPushButton>(&help, "closeButton");
+    auto* close = Child<QPushButton>(help, "closeButton");
     EXPECT_EQ(QApplication::focusWidget(), close);
     EXPECT_EQ(close->nextInFocusChain(), area);
+    answers = {"35", "100"};
     QTest::keyClick(close, Qt::Key_Enter);
-    EXPECT_FALSE(help.isVisible());
-    EXPECT_EQ(log, std::vector<std::string>{"main window"});
-    QCoreApplication::removePostedEvents(&help, QEvent::DeferredDelete);  // owned by the test
+    EXPECT_FALSE(help->isVisible());
+    EXPECT_NE(shell.Window("main"), nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return asked == 4; }));
+    delete shell.Window("main");
 }
 
 }  // namespace widget_tests

@@ -122,21 +122,20 @@ TEST_F(ShownWindow, CountsAreAskedOnlyWhenFirstShown) {
 }
 
 // The run lets input through once as it starts; a command clicked then is
-// handled after the run, not in the middle of it.
+// taken after the run, not in the middle of it.
 TEST_F(ShownWindow, CommandsClickedAsARunStartsWaitForIt) {
     yesNo = {controls::Answer::No};
     answers = {"20", "5"};
     const std::string trialBox = "ask" + std::string(entry::kTrialQuestion.title) + " [" +
                                  std::string(entry::kTrialQuestion.defaultText) + "]";
-    const std::pair<const char*, std::string> commands[] = {
-        {"quitButton", kQuitBox}, {"initializeButton", trialBox}, {"helpButton", "help window"}};
+    // Initialize first: after a run only it (or help) lets start run again.
+    const std::pair<const char*, std::string> commands[] = {{"initializeButton", trialBox},
+                                                            {"quitButton", kQuitBox}};
     for (const auto& [button, last] : commands) {
-        Button("startButton")->setEnabled(true);
         QMetaObject::invokeMethod(Button(button), &QPushButton::click, Qt::QueuedConnection);
         Button("startButton")->click();
-        EXPECT_TRUE(log.empty()) << button;
-        QCoreApplication::processEvents();
         EXPECT_EQ(log.empty() ? "" : log.back(), last) << button;
+        EXPECT_EQ(log.size(), std::string(button) == "quitButton" ? 2U : 3U) << button;
         log.clear();
     }
 }

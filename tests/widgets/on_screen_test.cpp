@@ -1,8 +1,8 @@
 #include <QScreen>
 
+#include "controls/form_window.h"
 #include "controls/on_screen.h"
 #include "controls/window_metrics.h"
-#include "help_window/help_window.h"
 #include "widgets/fakes.h"
 
 namespace widget_tests {
@@ -37,9 +37,8 @@ TEST(MissingFaceNotice, NamesTheFaceAndThePackageOnlyWhenNoneIsThere) {
 // Run on a screen of 800 x 600 (ctest's widget_small_screen).
 TEST(SmallScreen, BothWindowsMoveWhollyOntoIt) {
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-    ScriptedServices services;
-    main_window::MainWindow main(services.Services());
-    help_window::HelpWindow help([] {});
+    controls::FormWindow main(form::kMainWindow);
+    controls::FormWindow help(form::kHelpWindow);
     for (QWidget* window : {static_cast<QWidget*>(&main), static_cast<QWidget*>(&help)}) {
         window->show();
         EXPECT_TRUE(QTest::qWaitFor([&] { return available.contains(window->frameGeometry()); }))

@@ -1,4 +1,4 @@
-#include "controls/form_widgets.h"
+#include "controls/form_window.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -8,8 +8,10 @@
 
 #include "controls/accessibility.h"
 #include "controls/horizontal_rule.h"
+#include "controls/on_screen.h"
 #include "controls/picture_area.h"
 #include "controls/utf8.h"
+#include "controls/window_lifecycle.h"
 #include "controls/window_metrics.h"
 
 namespace controls {
@@ -51,8 +53,7 @@ QWidget* MakeLabel(QWidget& window, const form::Control& control) {
 }
 
 QWidget* MakePicture(QWidget& window, const form::Control& control) {
-    auto* picture =
-        new PictureArea(&window, {control.scaleWidth, control.scaleHeight}, control.spoken);
+    auto* picture = new PictureArea(&window, control.spoken);
     Colour(*picture, control);
     picture->setFont(GothicFont(control.font));
     picture->setFocusPolicy(Qt::StrongFocus);
@@ -78,44 +79,45 @@ QColor ToQColor(form::Colour colour, const QPalette& palette) {
     return {colour.red, colour.green, colour.blue};
 }
 
-FormWidgets::FormWidgets(QWidget& window, const form::WindowLayout& layout) {
-    ReportAsWindow(window);
-    window.setWindowTitle(ToQString(layout.caption));
-    QPalette face = window.palette();
+FormWindow::FormWindow(const form::WindowLayout& layout)
+    : QWidget(nullptr, kWindowFlags), layout_(layout) {
+    ReportAsWindow(*this);
+    setWindowTitle(ToQString(layout.caption));
+    QPalette face = palette();
     face.setColor(QPalette::Window, face.color(QPalette::Button));
-    window.setPalette(face);
-    window.setAutoFillBackground(true);
-    window.setGeometry(ToPixels(layout.client));
+    setPalette(face);
+    setAutoFillBackground(true);
+    setGeometry(PixelsOfTwips(layout.client));
 
     // Made first, the rule lies under every control: a line drawn on the
     // window, under the buttons' lower edges. Both ends are included.
-    auto* rule = new HorizontalRule(&window);
-    const int left = Twips(layout.rule.left);
-    rule->setGeometry(left, Twips(layout.rule.y), Twips(layout.rule.right) - left + 1, 1);
+    auto* rule = new HorizontalRule(this);
+    const int left = PixelsOfTwips(layout.rule.left);
+    rule->setGeometry(left, PixelsOfTwips(layout.rule.y),
+                      PixelsOfTwips(layout.rule.right) - left + 1, 1);
 
     std::vector<std::pair<int, QWidget*>> focusable;
     for (const form::Control& control : layout.controls) {
         QWidget* widget = nullptr;
         switch (control.kind) {
             case form::ControlKind::Button:
-                widget = MakeButton(window, control);
+                widget = MakeButton(*this, control);
+                connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
+                        [this, name = control.name] { emit Clicked(name); });
                 break;
             case form::ControlKind::Label:
-                widget = MakeLabel(window, control);
+                widget = MakeLabel(*this, control);
                 break;
             case form::ControlKind::Picture:
-                widget = MakePicture(window, control);
+                widget = MakePicture(*this, control);
                 break;
         }
         widget->setObjectName(ToQString(control.name));
-        widget->setGeometry(ToPixels(control.place));
-        if (auto* picture = qobject_cast<PictureArea*>(widget)) {
-            picture->Clear();
-        }
+        widget->setGeometry(PixelsOfTwips(control.place));
         if (control.kind != form::ControlKind::Label) {
             focusable.emplace_back(control.tabIndex, widget);
         }
-        widgets_.emplace_back(control.name, widget);
+        controls_.emplace_back(control.name, widget);
     }
     std::sort(focusable.begin(), focusable.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -125,10 +127,17 @@ FormWidgets::FormWidgets(QWidget& window, const form::WindowLayout& layout) {
     if (!focusable.empty()) {
         focusable.front().second->setFocus();
     }
+    // A screen reader hears each value as labelled by its caption. The
+    // captions have no access key, so the link changes nothing else.
+    for (const form::Captioned& captioned : layout.captions) {
+        Label(captioned.caption)->setBuddy(Control(captioned.value));
+    }
+    new KeepOnScreen(*this);
+    new FirstActivation(*this, [this] { emit FirstActivated(); });
 }
 
-QWidget* FormWidgets::Find(std::string_view name) const {
-    for (const auto& [controlName, widget] : widgets_) {
+QWidget* FormWindow::Control(std::string_view name) const {
+    for (const auto& [controlName, widget] : controls_) {
         if (controlName == name) {
             return widget;
         }
@@ -136,16 +145,16 @@ QWidget* FormWidgets::Find(std::string_view name) const {
     throw std::logic_error("no control " + std::string(name) + " in the layout");
 }
 
-QPushButton* FormWidgets::Button(std::string_view name) const {
-    return qobject_cast<QPushButton*>(Find(name));
+QPushButton* FormWindow::Button(std::string_view name) const {
+    return qobject_cast<QPushButton*>(Control(name));
 }
 
-QLabel* FormWidgets::Label(std::string_view name) const {
-    return qobject_cast<QLabel*>(Find(name));
+QLabel* FormWindow::Label(std::string_view name) const {
+    return qobject_cast<QLabel*>(Control(name));
 }
 
-PictureArea* FormWidgets::Picture(std::string_view name) const {
-    return qobject_cast<PictureArea*>(Find(name));
+PictureArea* FormWindow::Picture(std::string_view name) const {
+    return qobject_cast<PictureArea*>(Control(name));
 }
 
 }  // namespace controls
