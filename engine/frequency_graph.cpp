@@ -32,7 +32,6 @@ constexpr std::array<Caption, 7> kCaptions{{
 constexpr int kGridLeft = 11;         // dashed and solid rows start here
 constexpr int kTickBelow = 5;         // horizontal-axis ticks reach below the axis
 constexpr int kTickAbove = 2;         // and above it
-constexpr int kBarLeftOfBin1 = 5;     // bin n spans n + 4 to n + 5
 constexpr int kSolidRowStep = 50;     // solid rows every 50 counts
 constexpr int kLowestSolidRow = 230;  // count 50
 constexpr int kHighestGridRow = 30;   // count 250
@@ -83,8 +82,8 @@ void DrawFrequencyGraph(const ShortageTallies& tallies, DrawingSurface& picture,
     }
     for (int n = 1; n <= ShortageTallies::kBins; ++n) {
         const int top = kBaseline - tallies(n);  // exact in int, then handed over as float
-        picture.DrawBox(Units(n + kBarLeftOfBin1 - 1), kBaseline, Units(n + kBarLeftOfBin1),
-                        Units(top), kLightBlue);
+        picture.DrawBox(Units(BarLeft(n)), kBaseline, Units(BarLeft(n) + 1), Units(top),
+                        kLightBlue);
         if (tallies(n) > 0) {
             table.AddRow(AxisValue(n), tallies(n));
         }

@@ -20,6 +20,10 @@ inline constexpr int kAxisRight = 127;     // the horizontal axis's right end
 inline constexpr float kLabelRowX = 1.0F;  // the label row under the axis starts here
 // The tick under which the label row's last number, "0", stands.
 inline constexpr float kZeroTickX = 120.0F;
+// Bin n's bar spans one unit from here: n + 4 to n + 5.
+constexpr int BarLeft(int bin) {
+    return bin + 4;
+}
 
 // The graph in words for those who cannot see it, a second rendering of the
 // drawing step beside the pixels: a row for each bar that stands above the

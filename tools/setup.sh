@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-multimedia-dev pulseaudio-utils
     fonts-ipafont-gothic fontconfig
+    nlohmann-json3-dev
     clang-format clang-tidy
     clang-14 libclang-rt-14-dev
     desktop-file-utils dpkg-dev lintian appstream

@@ -1,11 +1,10 @@
 // A picture area: a canvas at device resolution inside a sunken border. The
-// engine decides every pixel; this side fills the rectangles and prints the
+// module decides every pixel; this side fills the rectangles and prints the
 // texts it is told to, and keeps the drawing until it is cleared.
 
 class PictureArea implements DeviceCanvas {
     readonly element: HTMLCanvasElement;
     private readonly context: CanvasRenderingContext2D & { letterSpacing?: string };
-    private device: DeviceSize = { width: 0, height: 0, fontPixels: 0 };
     // The colour the context fills with, as last set: parsing a colour costs
     // more than the rectangle it fills, and the graph's come in long runs.
     private fillColour = -1;
@@ -15,8 +14,6 @@ class PictureArea implements DeviceCanvas {
     private ascent = 0;
 
     constructor(
-        private readonly engine: Engine,
-        private readonly surface: SurfaceId,
         private readonly control: ControlForm,
         private readonly faces: string,
     ) {
@@ -26,21 +23,22 @@ class PictureArea implements DeviceCanvas {
             throw new Error("this browser draws no canvas");
         }
         this.context = context;
-        this.open(window.devicePixelRatio || 1);
     }
 
-    // Sizes the canvas for a pixel ratio, one canvas pixel per device pixel,
-    // and clears it.
-    open(pixelRatio: number): void {
-        this.device = this.engine.openSurface(this.surface, pixelRatio, this);
-        this.font = this.letterSpacing = "";
-        this.element.width = this.device.width;
-        this.element.height = this.device.height;
-        // The canvas's CSS size is its device size undone, so that it is shown
-        // pixel for pixel also where the logical size times the ratio is not whole.
-        this.element.style.width = `${this.device.width / pixelRatio}px`;
-        this.element.style.height = `${this.device.height / pixelRatio}px`;
-        this.clear();
+    // A blank canvas of that many device pixels, one canvas pixel per device
+    // pixel: its CSS size is its device size undone, so that it is shown pixel
+    // for pixel also where the logical size times the ratio is not whole.
+    clear(width: number, height: number, pixelRatio: number): void {
+        if (this.element.width !== width || this.element.height !== height) {
+            this.element.width = width;
+            this.element.height = height;
+            this.font = this.letterSpacing = "";
+        }
+        this.element.style.width = `${width / pixelRatio}px`;
+        this.element.style.height = `${height / pixelRatio}px`;
+        this.context.fillStyle = this.control.background;
+        this.fillColour = -1;
+        this.context.fillRect(0, 0, width, height);
     }
 
     fill(left: number, top: number, width: number, height: number, rgb: number): void {
@@ -51,9 +49,9 @@ class PictureArea implements DeviceCanvas {
         this.context.fillRect(left, top, width, height);
     }
 
-    print(x: number, y: number, text: string, spacing: number): void {
+    print(x: number, y: number, text: string, fontPixels: number, spacing: number): void {
         const context = this.context;
-        this.useFont(this.device.fontPixels, spacing);
+        this.useFont(fontPixels, spacing);
         context.fillStyle = this.control.textColour;
         this.fillColour = -1;
         context.textBaseline = "alphabetic";
@@ -67,12 +65,6 @@ class PictureArea implements DeviceCanvas {
             context.fillText(character, x, baseline);
             x += context.measureText(character).width + spacing;
         }
-    }
-
-    clear(): void {
-        this.context.fillStyle = this.control.background;
-        this.fillColour = -1;
-        this.context.fillRect(0, 0, this.device.width, this.device.height);
     }
 
     measure(text: string, fontPixels: number, spacing: number): number {

@@ -1,23 +1,25 @@
 // A window of the program as a block of the page: its client area, laid out
-// from the window's table, every control at its place and size. The browser
-// gives it no title bar; the page's title is the window's caption.
+// from the window's table, every control at its place and size, its pictures
+// drawn by the module. The browser gives it no title bar; the page's title is
+// the window's caption.
 
 class FormWindow {
     readonly element: HTMLDivElement;
+    readonly pictures = new Map<string, PictureArea>();
     private readonly controls = new Map<string, HTMLElement>();
+    // What a screen reader reads instead of each picture's pixels.
+    private readonly spoken = new Map<string, HTMLElement>();
 
     constructor(
-        name: string,
         readonly form: WindowForm,
-        faces: string,
-        makePicture: (control: ControlForm) => HTMLElement,
+        private readonly data: FormData,
     ) {
         this.element = document.createElement("div");
         this.element.className = "window";
-        this.element.dataset["window"] = name;
+        this.element.dataset["window"] = form.name;
         this.element.setAttribute("role", "main");
         this.element.setAttribute("aria-label", form.caption.trim());
-        this.element.style.fontFamily = faces;
+        this.element.style.fontFamily = data.faces;
         setRect(this.element, { ...form.clientRect, left: 0, top: 0 });
 
         const rule = document.createElement("div");
@@ -34,13 +36,17 @@ class FormWindow {
         // stacking order (the last on top) is kept by z-index.
         const inTabOrder = [...form.controls].sort((a, b) => a.tabIndex - b.tabIndex);
         for (const control of inTabOrder) {
-            const element = control.kind === "picture" ? makePicture(control) : makeControl(control);
+            const element = control.kind === "picture" ? this.makePicture(control) : makeControl(control);
             element.id = control.name;
             element.classList.add(control.kind, `border-${control.border}`);
             element.style.zIndex = String(form.controls.indexOf(control) + 1);
             setRect(element, control.rect);
             this.controls.set(control.name, element);
             this.element.append(element);
+            const spoken = this.spoken.get(control.name);
+            if (spoken && control.spokenAs === "rows") {
+                element.after(spoken);
+            }
             if (control.description) {
                 // Read after the button's name, as the desktop's accessible description is.
                 const description = document.createElement("span");
@@ -50,6 +56,9 @@ class FormWindow {
                 element.setAttribute("aria-describedby", description.id);
                 this.element.append(description);
             }
+        }
+        for (const { value } of form.captions) {
+            this.showValue(value, "");
         }
     }
 
@@ -67,6 +76,38 @@ class FormWindow {
             throw new Error(`${name} is no control of this window`);
         }
         return element;
+    }
+
+    // The first control in tab order takes the focus when the window comes.
+    firstInTabOrder(): HTMLElement {
+        const first = [...this.form.controls]
+            .filter((control) => control.kind !== "label")
+            .sort((a, b) => a.tabIndex - b.tabIndex)[0];
+        return this.control(first!.name);
+    }
+
+    // A value label is known to a screen reader by its caption and its value.
+    showValue(name: string, text: string): void {
+        const label = this.control(name);
+        label.textContent = text;
+        const caption = this.form.captions.find((captioned) => captioned.value === name);
+        const captionText = caption ? this.control(caption.caption).textContent ?? "" : "";
+        label.setAttribute("aria-label", text ? `${captionText}${this.data.nameSeparator}${text}` : captionText);
+    }
+
+    // The bars as a list, or the printed lines as paragraphs, beside the canvas.
+    showSpokenEntries(name: string, entries: string[]): void {
+        const holder = this.spoken.get(name)!;
+        const rows = holder.tagName === "UL";
+        holder.replaceChildren(
+            ...entries
+                .filter((entry) => rows || entry.trim() !== "")
+                .map((entry) => {
+                    const item = document.createElement(rows ? "li" : "p");
+                    item.textContent = entry;
+                    return item;
+                }),
+        );
     }
 
     // Shows the window at its place, moved the least distance that keeps it
@@ -87,6 +128,34 @@ class FormWindow {
 
     unload(): void {
         this.element.remove();
+    }
+
+    // A picture control's frame: the border, the canvas inside, the keyboard's
+    // focus and the name a screen reader gives it. A picture of rows is an
+    // image followed by the list of its rows; one of lines is a document whose
+    // text a screen reader reads instead of the canvas.
+    private makePicture(control: ControlForm): HTMLElement {
+        const area = new PictureArea(control, this.data.faces);
+        this.pictures.set(control.name, area);
+        const frame = document.createElement("div");
+        frame.append(area.element);
+        frame.tabIndex = 0;
+        frame.setAttribute("aria-label", control.spokenName);
+        if (control.spokenAs === "rows") {
+            frame.setAttribute("role", "img");
+            const list = document.createElement("ul");
+            list.className = "for-screen-readers";
+            list.setAttribute("aria-label", control.spokenName);
+            this.spoken.set(control.name, list);
+        } else {
+            frame.setAttribute("role", "document");
+            area.element.setAttribute("aria-hidden", "true");
+            const lines = document.createElement("div");
+            lines.className = "for-screen-readers";
+            frame.append(lines);
+            this.spoken.set(control.name, lines);
+        }
+        return frame;
     }
 }
 

@@ -17,7 +17,9 @@ export interface PageState {
     chimes: number[]; // durations of the chimes started, in seconds
 }
 
-// Read in the page before any reader: a window's canvas as pixels.
+// Read in the page before any reader: a window's canvas as pixels, and each
+// pixel as black (k), light blue (b), another dark colour (d) or anything
+// else (.), as page_reference reads them.
 export const canvasPixels = `
     const canvasOf = (name) => {
         const canvas = document.querySelector("[data-window=" + name + "] canvas");
@@ -25,6 +27,15 @@ export const canvasPixels = `
         return { width, height, pixels: canvas.getContext("2d").getImageData(0, 0, width, height).data };
     };
     const dark = (pixels, i) => pixels[i] < 128 && pixels[i + 1] < 128 && pixels[i + 2] < 128;
+    const classesOf = (name) => {
+        const { width, pixels } = canvasOf(name);
+        let classes = "";
+        for (let i = 0; i < pixels.length; i += 4) {
+            const [r, g, b] = [pixels[i], pixels[i + 1], pixels[i + 2]];
+            classes += r === 0 && g === 0 && b === 0 ? "k" : r === 0 && g === 0 && b === 255 ? "b" : dark(pixels, i) ? "d" : ".";
+        }
+        return width + "\\n" + classes;
+    };
 `;
 
 // Function bodies run in the page.
@@ -109,52 +120,4 @@ export const watchPage = `
         });
     };
     return true;
-`;
-
-// The counts of the 120 bars as the graph shows them, read back from the
-// canvas: each bar's top in device pixels turned back into a count of trials.
-export const readBars = `
-    const { width, height, pixels } = canvasOf("main");
-    const blue = (x, y) => {
-        const i = 4 * (y * width + x);
-        return pixels[i] === 0 && pixels[i + 1] === 0 && pixels[i + 2] === 255;
-    };
-    const row = (units) => Math.round(units * height / 300);
-    const baseline = row(280);
-    const counts = [];
-    for (let bin = 1; bin <= 120; bin++) {
-        const x = Math.round((bin + 4.5) * width / 130);
-        let top = baseline;
-        while (top > 0 && blue(x, top - 1)) {
-            top--;
-        }
-        let count = 0;
-        while (row(280 - count) > top) {
-            count++;
-        }
-        counts.push(blue(x, baseline) && row(280 - count) === top ? count : -1);
-    }
-    return counts;
-`;
-
-// The centres of the numbers under the horizontal axis, in graph units, read
-// from the canvas: dark columns below the ticks, grouped where they are less
-// than two units apart.
-export const readLabelRow = `
-    const { width, height, pixels } = canvasOf("main");
-    const perUnit = width / 130;
-    const below = Math.round(286 * height / 300) + Math.max(1, Math.round(devicePixelRatio));
-    const groups = [];
-    for (let x = 0; x < width; x++) {
-        let inked = false;
-        for (let y = below; y < height && !inked; y++) {
-            inked = dark(pixels, 4 * (y * width + x));
-        }
-        if (inked && groups.length > 0 && x - groups.at(-1)[1] <= 2 * perUnit) {
-            groups.at(-1)[1] = x;
-        } else if (inked) {
-            groups.push([x, x]);
-        }
-    }
-    return groups.map(([first, last]) => (first + last) / 2 / perUnit);
 `;

@@ -29,9 +29,8 @@ export type Step =
     | { clickAtOnce: string } // a box's button the moment the box is up
     | { clickInTurn: string[] } // controls clicked one after the other, not waiting for the page
     | { expect: Expect }
-    | { run: { customers: number; trials: number; chiSquare?: boolean } }
+    | { run: { customers: number; trials: number; chiSquare?: boolean; textsLeftOut?: boolean } }
     | { help: "printed" | "same as before" }
-    | { desktopPixels: true } // fixed tallies drawn in both editions give the same pixels
     | { screenshot: string };
 
 export interface Scenario {
@@ -197,9 +196,9 @@ export const scenarios: Scenario[] = [
     ),
     ...[1, 1.5, 2, 3].map(
         (scale): Scenario => ({
-            name: `fixed tallies light the desktop's pixels at ${scale} device pixel(s) per pixel`,
+            name: `a run's graph lights exactly the shared rule's pixels at ${scale} device pixel(s) per pixel`,
             view: { scale },
-            steps: [{ press: "Enter" }, { press: "Enter" }, { desktopPixels: true }],
+            steps: [...enterCounts("100", "1000"), { run: { customers: 100, trials: 1000, textsLeftOut: true } }],
         }),
     ),
     {

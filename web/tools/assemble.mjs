@@ -42,7 +42,8 @@ const assets = {
 
 /** @type {Record<string, string>} */
 const parts = {
-    title: escapeHtml(form.mainWindow.caption),
+    // The window shown first names the page.
+    title: escapeHtml(form.windows[0].caption),
     icon32: base64(join(build, "icons", "32x32", "apps", "pernam3.png")),
     icon64: base64(join(build, "icons", "64x64", "apps", "pernam3.png")),
     style: readFileSync(join(dirname(fileURLToPath(import.meta.url)), "..", "page", "style.css"), "utf8"),

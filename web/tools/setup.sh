@@ -11,10 +11,6 @@ packages=(
     # of double); clang 22 with the WASI libraries compiles it unchanged.
     clang-22 lld-22 libc++-22-dev-wasm32 libc++abi-22-dev-wasm32 libclang-rt-22-dev-wasm32
     wasi-libc
-    # Native tools at build time write the chimes, the icon and the windows'
-    # tables from the desktop's sources; the pixel test draws in the desktop's
-    # own graph area.
-    g++ pkg-config qt6-base-dev qt6-multimedia-dev
     # The end-to-end tests: Chromium headless and WebKit, each through its
     # WebDriver, WebKit under a virtual display, and a Japanese face, without
     # which Chromium draws no text at all.

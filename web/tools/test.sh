@@ -8,11 +8,11 @@ root=$(cd "$web/.." && pwd)
 out="$root/build/web"
 "$web/tools/build.sh"
 
-# The desktop's own graph area off screen, for the test that compares pixels;
-# built by the desktop's test build, with what that needs installed.
-"$root/tools/build.sh" --target desktop_graph
+# What the page must show, worked out by the shared C++ in the project's own
+# build, with what that needs installed.
+"$root/tools/build.sh" --target page_reference
 mkdir -p "$out/tools"
-cp "$root/build/tests/desktop_graph" "$out/tools/desktop_graph"
+cp "$root/build/tests/page_reference" "$out/tools/page_reference"
 
 "$web/node_modules/.bin/tsc" -p "$web/tsconfig.tests.json"
 node "$out/node/tests/run.js" "$out" chromium
