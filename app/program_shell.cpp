@@ -50,7 +50,7 @@ void ProgramShell::Show(std::string_view name) {
         model_.Clicked(control);
         TakeSteps();
     });
-    connect(window, &controls::FormWindow::FirstActivated, this, [this, name = layout.name] {
+    connect(window, &controls::FormWindow::Activated, this, [this, name = layout.name] {
         model_.Activated(name);
         TakeSteps();
     });

@@ -133,7 +133,7 @@ FormWindow::FormWindow(const form::WindowLayout& layout)
         Label(captioned.caption)->setBuddy(Control(captioned.value));
     }
     new KeepOnScreen(*this);
-    new FirstActivation(*this, [this] { emit FirstActivated(); });
+    new ActivationReport(*this, [this] { emit Activated(); });
 }
 
 QWidget* FormWindow::Control(std::string_view name) const {

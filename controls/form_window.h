@@ -23,8 +23,8 @@ QColor ToQColor(form::Colour colour, const QPalette& palette);
 // face colour, the rule, and every control with its text, font, colours,
 // border and place, stacked in the table's order, in the tab order of their
 // tab indexes, the first of them focused; each value label named by its
-// caption. It reports its buttons' clicks by their names and its first
-// activation after it is shown, and keeps itself whole on a small screen.
+// caption. It reports its buttons' clicks by their names and each time it
+// becomes the active window, and keeps itself whole on a small screen.
 class FormWindow : public QWidget {
     Q_OBJECT
 public:
@@ -39,7 +39,7 @@ public:
 
 signals:
     void Clicked(std::string_view control);
-    void FirstActivated();
+    void Activated();
 
 private:
     const form::WindowLayout& layout_;

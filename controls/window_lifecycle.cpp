@@ -11,25 +11,23 @@ void UnloadWindow(QWidget& window) {
     window.deleteLater();
 }
 
-FirstActivation::FirstActivation(QWidget& window, std::function<void()> handler)
+ActivationReport::ActivationReport(QWidget& window, std::function<void()> handler)
     : QObject(&window), window_(window), handler_(std::move(handler)) {
     window.installEventFilter(this);
 }
 
-bool FirstActivation::eventFilter(QObject* watched, QEvent* event) {
+bool ActivationReport::eventFilter(QObject* watched, QEvent* event) {
     if (watched != &window_) {
         return false;
     }
     if (event->type() == QEvent::Show && !shown_) {
         shown_ = true;
-        pending_ = true;
         // Without a window manager nobody else gives the new window the focus.
         QTimer::singleShot(0, &window_, [this] {
             window_.raise();
             window_.activateWindow();
         });
-    } else if (event->type() == QEvent::ActivationChange && pending_ && window_.isActiveWindow()) {
-        pending_ = false;
+    } else if (event->type() == QEvent::ActivationChange && window_.isActiveWindow()) {
         QTimer::singleShot(0, &window_, handler_);
     }
     return false;

@@ -11,13 +11,13 @@ namespace controls {
 // window: the window is hidden rather than closed.
 void UnloadWindow(QWidget& window);
 
-// Runs a window's activation handler once, at the first activation after the
-// window is first shown; a box closing or a return from another program does
-// not run it again. The handler is queued so that the modal boxes it opens run
-// outside the activation event.
-class FirstActivation final : public QObject {
+// Runs a handler each time the window becomes the active window, queued so
+// that the modal boxes it opens run outside the activation event; which
+// activations count is the program's to say. A window first shown is raised
+// and made active.
+class ActivationReport final : public QObject {
 public:
-    FirstActivation(QWidget& window, std::function<void()> handler);
+    ActivationReport(QWidget& window, std::function<void()> handler);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -26,7 +26,6 @@ private:
     QWidget& window_;
     std::function<void()> handler_;
     bool shown_ = false;
-    bool pending_ = false;
 };
 
 }  // namespace controls

@@ -83,6 +83,12 @@ Step Switch(StepKind kind, std::string_view control, bool on) {
     return step;
 }
 
+Step Chime(std::string_view file) {
+    Step step = Plain(StepKind::PlayChime);
+    step.text = file;
+    return step;
+}
+
 Step Box(StepKind kind, std::string_view title, std::string_view prompt, std::string text = {}) {
     Step step = Plain(kind);
     step.title = title;
@@ -332,13 +338,13 @@ void ProgramModel::DrawTheGraph() {
 }
 
 void ProgramModel::Quit() {
-    Emit(ControlStep(StepKind::PlayChime, {}, std::string(sound::kClosingChime)));
+    Emit(Chime(sound::kClosingChime));
     Emit(Box(StepKind::AskYesNo, texts::kQuitTitle, texts::kEndQuestion));
     waiting_ = Waiting::ForQuitAnswer;
 }
 
 void ProgramModel::Initialize() {
-    Emit(ControlStep(StepKind::PlayChime, {}, std::string(sound::kDoorChime)));
+    Emit(Chime(sound::kDoorChime));
     SetEnabled(kStart, true);
     Then([this] { ClearOutcome(); });
     Then([this] { EnterParameters(); });
@@ -357,7 +363,7 @@ void ProgramModel::ClearOutcome() {
 }
 
 void ProgramModel::ShowHelp() {
-    Emit(ControlStep(StepKind::PlayChime, {}, std::string(sound::kDoorChime)));
+    Emit(Chime(sound::kDoorChime));
     SetEnabled(kStart, true);
     Then([this] { UnloadMainWindow(); });
     Then([this] { ShowHelpWindow(); });

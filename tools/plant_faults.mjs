@@ -80,17 +80,17 @@ const jobs = String(Math.max(1, Number(process.env.JOBS ?? 2)));
 // The fuzzer's test is there only when asked for: it builds with clang++ on every build.
 const fuzz = faults.some((f) => f.kind === "ctest" && f.test.includes("fuzz"));
 execFileSync("cmake", ["-S", tree, "-B", build, "-DCMAKE_BUILD_TYPE=RelWithDebInfo", "-DPERNAM_BUILD_TESTS=ON",
-    `-DPERNAM_FUZZ=${fuzz ? "ON" : "OFF"}`], { stdio: "ignore" });
+    "-DPERNAM_WEB_TOOLS=ON", `-DPERNAM_FUZZ=${fuzz ? "ON" : "OFF"}`], { stdio: "ignore" });
 const needsPage = faults.some((f) => f.kind === "page");
-// The page's scenarios need only the desktop's graph area from the C++ build.
-const targets = faults.every((f) => f.kind === "page") ? ["--target", "desktop_graph"] : [];
+// The page's scenarios need only what the page is held against from the C++ build.
+const targets = faults.every((f) => f.kind === "page") ? ["--target", "page_reference"] : [];
 
 function buildAll() {
     const desktop = run("cmake", ["--build", build, "-j", jobs, ...targets]);
     if (desktop.status !== 0) return desktop.stdout + desktop.stderr;
     if (!needsPage) return "";
     // The page lands in build/web of the scratch tree, beside the desktop's build.
-    const page = run("bash", [join(tree, "web/tools/build.sh")]);
+    const page = run("bash", [join(tree, "web/tools/build.sh")], { env: { ...process.env, PERNAM_NATIVE_BUILD: build } });
     if (page.status !== 0) return page.stdout + page.stderr;
     const tests = run(join(tree, "web/node_modules/.bin/tsc"), ["-p", join(tree, "web/tsconfig.tests.json")]);
     return tests.status === 0 ? "" : tests.stdout + tests.stderr;
@@ -104,7 +104,7 @@ function passes(fault) {
     const web = join(build, "web");
     run("ln", ["-sfn", join(tree, "web/node_modules"), join(web, "node_modules")]);
     run("mkdir", ["-p", join(web, "tools")]);
-    run("cp", [join(build, "tests/desktop_graph"), join(web, "tools/desktop_graph")]);
+    run("cp", [join(build, "tests/page_reference"), join(web, "tools/page_reference")]);
     const result = run("node", [join(web, "node/tests/run.js"), web, "chromium"], {
         env: { ...process.env, PERNAM_SCENARIO: fault.test },
     });

@@ -152,7 +152,8 @@ INSTANTIATE_TEST_SUITE_P(PixelRatios, GraphAtRatio, testing::Values(1.0, 1.5, 2.
 
 // The help text in a face wider than the one it was broken for: every line
 // drawn alike closer until the widest ends 4 pixels inside the area, at any
-// ratio; in a face that fits, it keeps its own spacing.
+// ratio; in a face that fits, it keeps its own spacing. Each printing starts
+// afresh from the top.
 TEST(HelpText, TheWidestLineEndsInsideTheAreaInAWiderFace) {
     for (const double ratio : {1.0, 1.5, 2.0}) {
         for (const double ems : {0.5, 0.9}) {
@@ -173,9 +174,13 @@ TEST(HelpText, TheWidestLineEndsInsideTheAreaInAWiderFace) {
             } else {
                 EXPECT_EQ(sink.printed.front().spacing, 0.0);
             }
-            // 26 lines with text, one em apart from the area's top, the first line empty.
+            // 26 lines with text, one em apart from the area's top, the first line empty;
+            // printed again, from the top afresh.
             ASSERT_EQ(sink.printed.size(), 26U);
             EXPECT_EQ(sink.printed.front().at.y, help.DeviceFontPixels());
+            const std::vector<RasterSink::Printed> once = sink.printed;
+            engine::PrintHelpPage(help);
+            EXPECT_EQ(sink.printed, once);
         }
     }
 }

@@ -110,17 +110,6 @@ TEST_F(ShownWindow, TheGraphShowsItsFocusFrameOnlyToTheKeyboard) {
     EXPECT_EQ(afterClick, Graph()->grab().toImage());
 }
 
-TEST_F(ShownWindow, CountsAreAskedOnlyWhenFirstShown) {
-    QWidget other;
-    other.show();
-    other.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    QCoreApplication::processEvents();  // runs whatever the activation queued
-    EXPECT_EQ(asked, 2);
-}
-
 // The run lets input through once as it starts; a command clicked then is
 // taken after the run, not in the middle of it.
 TEST_F(ShownWindow, CommandsClickedAsARunStartsWaitForIt) {

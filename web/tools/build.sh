@@ -10,17 +10,25 @@ out="$root/build/web"
 "$web/tools/setup.sh"
 
 # The chimes, the icon and the tables from the desktop's own build: the same
-# generator of chimes, the same drawing of the coin, the same C++ tables.
-"$root/tools/build.sh" --target make_chimes make_icons page_data
+# generator of chimes, the same drawing of the coin, the same C++ tables. The
+# dev preset's build, or one configured already and named by
+# PERNAM_NATIVE_BUILD (the planted faults' scratch builds).
+native=${PERNAM_NATIVE_BUILD:-}
+if [[ -z $native ]]; then
+    "$root/tools/build.sh" --target make_chimes make_icons page_data
+    native="$root/build"
+else
+    cmake --build "$native" --target make_chimes make_icons page_data -j "$(nproc)"
+fi
 # The module: the program's plain C++, by the WebAssembly preset.
 (cd "$root" && cmake --preset web-module >/dev/null && cmake --build --preset web-module -j "$(nproc)")
 
 mkdir -p "$out/chimes" "$out/icons" "$out/generated"
 # At a rate that keeps the page small and still holds every partial of the
 # bells (the highest near 5.5 kHz).
-"$root/build/tools/make_chimes" "$out/chimes" 16000
-"$root/build/tools/make_icons" "$out/icons" 32 64
-"$root/build/web/tools/page_data" "$out/form.json" "$out/generated/boundary.d.ts"
+"$native/tools/make_chimes" "$out/chimes" 16000
+"$native/tools/make_icons" "$out/icons" 32 64
+"$native/web/tools/page_data" "$out/form.json" "$out/generated/boundary.d.ts"
 cp "$out/module/web/module/pernam3.wasm" "$out/pernam3.wasm"
 node "$web/tools/check_exports.mjs" "$out/pernam3.wasm" "$web/page/module.ts"
 
