@@ -1,15 +1,27 @@
-// Both browsers over plain W3C WebDriver: Chromium through chromedriver, WebKit
-// through WebKitGTK's own driver, which starts its MiniBrowser on $DISPLAY.
-import { ChildProcess, spawn } from "node:child_process";
+// Both browsers over W3C WebDriver through Selenium's client: Chromium through
+// chromedriver, WebKit through WebKitGTK's own driver, which starts its
+// MiniBrowser on $DISPLAY. Each driver is a program named here, never one
+// Selenium would look for or download.
 import { writeFileSync } from "node:fs";
-import { createServer } from "node:net";
+import { Agent } from "node:http";
+import { createRequire } from "node:module";
+import { Capabilities, Key as Keys, Origin, WebDriver } from "selenium-webdriver";
+import * as chrome from "selenium-webdriver/chrome.js";
+// Selenium's types know these two only by the paths that `require` takes, which
+// an ES module's import cannot.
+import type * as Http from "selenium-webdriver/http" with { "resolution-mode": "require" };
+import type * as Remote from "selenium-webdriver/remote" with { "resolution-mode": "require" };
+
+const require = createRequire(import.meta.url);
+const http = require("selenium-webdriver/http") as typeof Http;
+const remote = require("selenium-webdriver/remote") as typeof Remote;
 
 // The keys the scenarios press, as WebDriver names them.
 const keys = {
-    Enter: "\uE007",
-    Escape: "\uE00C",
-    Tab: "\uE004",
-    Backspace: "\uE003",
+    Enter: Keys.ENTER,
+    Escape: Keys.ESCAPE,
+    Tab: Keys.TAB,
+    Backspace: Keys.BACK_SPACE,
     y: "y",
     n: "n",
 };
@@ -33,39 +45,40 @@ export const browsers = {
         program: process.env["CHROMEDRIVER"] ?? "chromedriver",
         supports: (_scale: number) => true,
         environment: (_scale: number) => ({}),
-        capabilities: (scale: number) => ({
-            "goog:chromeOptions": {
-                binary: process.env["CHROMIUM"] ?? "/usr/bin/chromium",
-                args: [...chromiumFlags, `--force-device-scale-factor=${scale}`],
-            },
-        }),
+        // Selenium's Chromium session, for the DevTools commands it adds.
+        connect: (executor: Http.Executor, scale: number): WebDriver =>
+            chrome.Driver.createSession(
+                new chrome.Options()
+                    .setChromeBinaryPath(process.env["CHROMIUM"] ?? "/usr/bin/chromium")
+                    .addArguments(...chromiumFlags, `--force-device-scale-factor=${scale}`),
+                executor,
+            ),
     },
     webkit: {
         program: "WebKitWebDriver",
         supports: (scale: number) => Number.isInteger(scale),
         environment: (scale: number) => ({ GDK_SCALE: String(scale) }),
-        capabilities: (_scale: number) => ({ "webkitgtk:browserOptions": { args: ["--automation"] } }),
+        connect: (executor: Http.Executor, _scale: number): WebDriver =>
+            WebDriver.createSession(executor, new Capabilities({ "webkitgtk:browserOptions": { args: ["--automation"] } })),
     },
 };
 export type BrowserName = keyof typeof browsers;
 
-function freePort(): Promise<number> {
-    return new Promise((resolve, reject) => {
-        const server = createServer();
-        server.listen(0, "127.0.0.1", () => {
-            const address = server.address();
-            server.close(() =>
-                typeof address === "object" && address ? resolve(address.port) : reject(new Error("no port")),
-            );
-        });
-    });
+// Our environment with the browser's additions, without the unset names.
+function environment(additions: Record<string, string>): Record<string, string> {
+    const merged: Record<string, string> = {};
+    for (const [name, value] of Object.entries({ ...process.env, ...additions })) {
+        if (value !== undefined) {
+            merged[name] = value;
+        }
+    }
+    return merged;
 }
 
 export class Driver {
     version = "";
-    private process: ChildProcess | null = null;
-    private base = "";
-    private session = "";
+    private service: Remote.DriverService | null = null;
+    private driver: WebDriver | null = null;
     private scale = 0;
 
     constructor(readonly name: BrowserName) {}
@@ -73,57 +86,54 @@ export class Driver {
     // A fresh page, in a fresh browser when the pixel ratio changes, which is
     // fixed at its start; `beforeLoad` runs ahead of the page's script (Chromium only).
     async open(url: string, view: View, beforeLoad = ""): Promise<void> {
-        if (!this.session || view.scale !== this.scale) {
+        if (!this.driver || view.scale !== this.scale) {
             await this.start(view.scale);
         }
         // The window's size includes the browser's own frame: grown by it,
         // the viewport is the size asked for.
-        await this.call("POST", this.at("/window/rect"), { width: view.width, height: view.height });
+        const browserWindow = this.session.manage().window();
+        await browserWindow.setRect({ width: view.width, height: view.height });
         const [width, height] = await this.read<[number, number]>("return [innerWidth, innerHeight]");
-        await this.call("POST", this.at("/window/rect"), { width: 2 * view.width - width, height: 2 * view.height - height });
+        await browserWindow.setRect({ width: 2 * view.width - width, height: 2 * view.height - height });
         if (beforeLoad) {
-            const params = { source: beforeLoad };
-            await this.call("POST", this.at("/goog/cdp/execute"), { cmd: "Page.addScriptToEvaluateOnNewDocument", params });
+            if (!(this.session instanceof chrome.Driver)) {
+                throw new Error(`${this.name} cannot run a script ahead of the page's`);
+            }
+            await this.session.sendDevToolsCommand("Page.addScriptToEvaluateOnNewDocument", { source: beforeLoad });
         }
         await this.go(url);
     }
 
+    // The driver on a free port of the loopback address, then a session in it.
     private async start(scale: number): Promise<void> {
         await this.close();
         this.scale = scale;
         const browser = browsers[this.name];
-        const port = await freePort();
-        this.process = spawn(browser.program, [`--port=${port}`], {
-            env: { ...process.env, ...browser.environment(scale) },
-            stdio: "ignore",
-        });
-        this.base = `http://127.0.0.1:${port}`;
-        for (let attempt = 0; !(await this.call("GET", "/status").catch(() => null)); attempt++) {
-            if (attempt > 50) {
-                throw new Error(`${browser.program} does not answer`);
-            }
-            await new Promise((resolve) => setTimeout(resolve, 100));
-        }
-        const created = await this.call<{ sessionId: string; capabilities: { browserVersion: string } }>("POST", "/session", {
-            capabilities: { alwaysMatch: browser.capabilities(scale) },
-        });
-        this.session = created.sessionId;
-        this.version = `${this.name} ${created.capabilities.browserVersion}`;
+        this.service = new remote.DriverService.Builder(browser.program)
+            .setLoopback(true)
+            .setEnvironment(environment(browser.environment(scale)))
+            .build();
+        const address = await this.service.start();
+        const executor = new http.Executor(new http.HttpClient(address, new Agent({ keepAlive: true })));
+        // Kept only once its session answers, so that a failed start is tried
+        // again on the next page.
+        const driver = browser.connect(executor, scale);
+        this.version = `${this.name} ${(await driver.getCapabilities()).getBrowserVersion()}`;
+        this.driver = driver;
     }
 
     // A new document in the same browser.
     async go(url: string): Promise<void> {
-        await this.call("POST", this.at("/url"), { url });
+        await this.session.get(url);
     }
 
     async press(key: Key): Promise<void> {
         const value = keys[key];
-        await this.actions({ type: "key", id: "keyboard", actions: [{ type: "keyDown", value }, { type: "keyUp", value }] });
+        await this.session.actions({ async: true }).keyDown(value).keyUp(value).perform();
     }
 
     async type(text: string): Promise<void> {
-        const active = await this.call<Record<string, string>>("GET", this.at("/element/active"));
-        await this.call("POST", this.at(`/element/${Object.values(active)[0]}/value`), { text });
+        await this.session.switchTo().activeElement().sendKeys(text);
     }
 
     // Clicks at each element's centre in turn, in one chain of actions, the
@@ -138,54 +148,34 @@ export class Driver {
         if (missing.length > 0) {
             throw new Error(`nothing to click at ${missing.join(", ")}`);
         }
-        await this.actions({
-            type: "pointer",
-            id: "mouse",
-            parameters: { pointerType: "mouse" },
-            actions: (points as [number, number][]).flatMap(([x, y]) => [
-                { type: "pointerMove", x, y, origin: "viewport" },
-                { type: "pointerDown", button: 0 },
-                { type: "pointerUp", button: 0 },
-            ]),
-        });
+        // Selenium's moves take 100 ms unless told; ours jump, as a click does.
+        const actions = this.session.actions({ async: true });
+        for (const [x, y] of points as [number, number][]) {
+            actions.move({ x, y, origin: Origin.VIEWPORT, duration: 0 }).press().release();
+        }
+        await actions.perform();
     }
 
     // Runs a function body in the page and gives back its JSON result.
     read<T>(body: string): Promise<T> {
-        return this.call<T>("POST", this.at("/execute/sync"), { script: body, args: [] });
+        return this.session.executeScript<T>(body);
     }
 
     async screenshot(path: string): Promise<void> {
-        writeFileSync(path, Buffer.from(await this.call<string>("GET", this.at("/screenshot")), "base64"));
+        writeFileSync(path, Buffer.from(await this.session.takeScreenshot(), "base64"));
     }
 
     async close(): Promise<void> {
-        if (this.session) {
-            await this.call("DELETE", this.at("")).catch(() => undefined);
-            this.session = "";
+        await this.driver?.quit().catch(() => undefined);
+        this.driver = null;
+        await this.service?.kill();
+        this.service = null;
+    }
+
+    private get session(): WebDriver {
+        if (!this.driver) {
+            throw new Error(`no ${this.name} page is open`);
         }
-        this.process?.kill();
-        this.process = null;
-    }
-
-    private actions(source: object): Promise<unknown> {
-        return this.call("POST", this.at("/actions"), { actions: [source] });
-    }
-
-    private at(path: string): string {
-        return `/session/${this.session}${path}`;
-    }
-
-    private async call<T>(method: string, path: string, body?: unknown): Promise<T> {
-        const response = await fetch(this.base + path, {
-            method,
-            headers: { "content-type": "application/json" },
-            ...(body === undefined ? {} : { body: JSON.stringify(body) }),
-        });
-        const answer = (await response.json()) as { value: T & { error?: string; message?: string } };
-        if (!response.ok) {
-            throw new Error(`WebDriver ${method} ${path}: ${answer.value.error}: ${answer.value.message}`);
-        }
-        return answer.value;
+        return this.driver;
     }
 }

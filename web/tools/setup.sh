@@ -28,3 +28,8 @@ stamp="$web/node_modules/.package-lock.json"
 if [[ ! -f $stamp || "$web/package-lock.json" -nt $stamp ]]; then
     (cd "$web" && npm ci --ignore-scripts --no-audit --no-fund)
 fi
+
+# The tests and the benchmark are compiled into build/web/node, outside this
+# folder: a link there lets them load their npm packages from here.
+mkdir -p "$web/../build/web/node"
+ln -sfn ../../../web/node_modules "$web/../build/web/node/node_modules"
