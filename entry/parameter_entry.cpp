@@ -12,12 +12,12 @@ const CountQuestion kCustomerQuestion{form::texts::kCustomerPrompt, form::texts:
 const CountQuestion kTrialQuestion{form::texts::kTrialPrompt, form::texts::kTrialTitle,
                                    form::texts::kDefaultAnswer, engine::kTrialRange};
 
-std::optional<AcceptedCount> ParameterEntry::Answer(std::string_view text) {
-    if (next_ != Box::Count) {
+std::optional<AcceptedCount> ParameterEntry::AnswerCount(std::string_view text) {
+    if (next_ != EntryStep::AskCount) {
         return std::nullopt;
     }
     if (text.empty()) {
-        next_ = Box::EndQuestion;
+        next_ = EntryStep::AskWhetherToEnd;
         return std::nullopt;
     }
     // The bounds hold for the value as read; its whole part is taken after.
@@ -32,14 +32,14 @@ std::optional<AcceptedCount> ParameterEntry::Answer(std::string_view text) {
         asking_ = &kTrialQuestion;
     } else {
         size_.trials = accepted.count;
-        next_ = Box::Done;
+        next_ = EntryStep::Done;
     }
     return accepted;
 }
 
-void ParameterEntry::AnswerEnd(bool yes) {
-    if (next_ == Box::EndQuestion) {
-        next_ = yes ? Box::EndProgram : Box::Count;
+void ParameterEntry::AnswerWhetherToEnd(bool yes) {
+    if (next_ == EntryStep::AskWhetherToEnd) {
+        next_ = yes ? EntryStep::EndProgram : EntryStep::AskCount;
     }
 }
 

@@ -20,11 +20,12 @@ struct CountQuestion {
 extern const CountQuestion kCustomerQuestion;
 extern const CountQuestion kTrialQuestion;
 
-enum class Box {
-    Count,        // the input box of Question(), starting with its default text
-    EndQuestion,  // the yes/no box that follows an empty answer
-    Done,         // both counts are in: RunSize() holds them
-    EndProgram,   // the user chose to end the program
+// What parameter entry asks for next.
+enum class EntryStep {
+    AskCount,         // the input box of Question(), starting with its default text
+    AskWhetherToEnd,  // the yes/no box that follows an empty answer
+    Done,             // both counts are in: RunSize() holds them
+    EndProgram,       // the user chose to end the program
 };
 
 // An accepted count, and which question it answers.
@@ -35,23 +36,23 @@ struct AcceptedCount {
 
 class ParameterEntry {
 public:
-    Box Next() const { return next_; }
+    EntryStep Next() const { return next_; }
     const CountQuestion& Question() const { return *asking_; }
 
     // The input box's answer. An empty one leads to the end question; one
     // that reads as a number in range gives its whole part, and entry moves
     // on to the next question; any other asks the same question again.
-    std::optional<AcceptedCount> Answer(std::string_view text);
-    // The end question's answer: Yes ends the program, No asks the same
+    std::optional<AcceptedCount> AnswerCount(std::string_view text);
+    // The yes/no box's answer: Yes ends the program, No asks the same
     // question again.
-    void AnswerEnd(bool yes);
+    void AnswerWhetherToEnd(bool yes);
 
-    // Both counts, once Next() is Box::Done.
+    // Both counts, once Next() is EntryStep::Done.
     engine::RunSize RunSize() const { return size_; }
 
 private:
     const CountQuestion* asking_ = &kCustomerQuestion;
-    Box next_ = Box::Count;
+    EntryStep next_ = EntryStep::AskCount;
     engine::RunSize size_{0, 0};
 };
 

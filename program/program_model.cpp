@@ -250,22 +250,22 @@ void ProgramModel::EnterParameters() {
 
 void ProgramModel::AskNextCount() {
     switch (entry_.Next()) {
-        case entry::Box::Count: {
+        case entry::EntryStep::AskCount: {
             const entry::CountQuestion& question = entry_.Question();
             Emit(Box(StepKind::AskCount, question.title, question.prompt,
                      std::string(question.defaultText)));
             waiting_ = Waiting::ForCount;
             break;
         }
-        case entry::Box::EndQuestion: {
+        case entry::EntryStep::AskWhetherToEnd: {
             Emit(Box(StepKind::AskYesNo, texts::kEndTitle, texts::kEndQuestion));
             waiting_ = Waiting::ForEndAnswer;
             break;
         }
-        case entry::Box::EndProgram:
+        case entry::EntryStep::EndProgram:
             End();
             break;
-        case entry::Box::Done:
+        case entry::EntryStep::Done:
             counts_ = entry_.RunSize();
             Emit(ControlStep(StepKind::Focus, kStart));
             break;
@@ -278,7 +278,7 @@ void ProgramModel::AnswerCount(std::string_view text) {
     }
     waiting_ = Waiting::ForNothing;
     // Shown at once, before the next box asks.
-    if (const auto accepted = entry_.Answer(text)) {
+    if (const auto accepted = entry_.AnswerCount(text)) {
         const bool customers = accepted->question == &entry::kCustomerQuestion;
         Emit(ControlStep(StepKind::SetText, customers ? kCustomers : kTrials,
                          std::to_string(accepted->count)));
@@ -290,7 +290,7 @@ void ProgramModel::AnswerYesNo(bool yes) {
     const Waiting waited = waiting_;
     waiting_ = Waiting::ForNothing;
     if (waited == Waiting::ForEndAnswer) {
-        entry_.AnswerEnd(yes);
+        entry_.AnswerWhetherToEnd(yes);
         Then([this] { AskNextCount(); });
     } else if (waited == Waiting::ForQuitAnswer && yes) {
         End();

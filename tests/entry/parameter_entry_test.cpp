@@ -7,7 +7,7 @@
 
 namespace {
 
-using entry::Box;
+using entry::EntryStep;
 
 // Each answer, then the count each question keeps; 0 means refused, and the
 // same box comes back without a word.
@@ -19,17 +19,17 @@ TEST(ParameterEntry, TheRangeHoldsForTheValueAsReadAndTheWholePartIsKept) {
     };
     for (const auto& [answer, customers, trials] : cases) {
         entry::ParameterEntry customerEntry;
-        const auto customer = customerEntry.Answer(answer);
+        const auto customer = customerEntry.AnswerCount(answer);
         EXPECT_EQ(customer ? customer->count : 0, customers) << '"' << answer << "\" for customers";
         EXPECT_EQ(&customerEntry.Question(),
                   customers == 0 ? &entry::kCustomerQuestion : &entry::kTrialQuestion)
             << answer;
 
         entry::ParameterEntry trialEntry;
-        ASSERT_TRUE(trialEntry.Answer("35"));
-        const auto trial = trialEntry.Answer(answer);
+        ASSERT_TRUE(trialEntry.AnswerCount("35"));
+        const auto trial = trialEntry.AnswerCount(answer);
         EXPECT_EQ(trial ? trial->count : 0, trials) << '"' << answer << "\" for trials";
-        EXPECT_EQ(trialEntry.Next(), trials == 0 ? Box::Count : Box::Done) << answer;
+        EXPECT_EQ(trialEntry.Next(), trials == 0 ? EntryStep::AskCount : EntryStep::Done) << answer;
     }
 }
 
@@ -41,12 +41,12 @@ TEST(ParameterEntry, EmptyAnswerOffersToEndAndNoAsksTheSameQuestionAgain) {
     const auto answer = [&](const char* text) {
         boxes += entry.Question().title;
         boxes += '|';
-        return entry.Answer(text);
+        return entry.AnswerCount(text);
     };
     const auto end = [&](bool yes) {
-        EXPECT_EQ(entry.Next(), Box::EndQuestion);
+        EXPECT_EQ(entry.Next(), EntryStep::AskWhetherToEnd);
         boxes += "end|";
-        entry.AnswerEnd(yes);
+        entry.AnswerWhetherToEnd(yes);
     };
     EXPECT_FALSE(answer(""));
     end(false);
@@ -58,7 +58,7 @@ TEST(ParameterEntry, EmptyAnswerOffersToEndAndNoAsksTheSameQuestionAgain) {
     const std::string customers = std::string(entry::kCustomerQuestion.title) + '|';
     const std::string trials = std::string(entry::kTrialQuestion.title) + '|';
     EXPECT_EQ(boxes, customers + "end|" + customers + customers + trials + "end|" + trials);
-    ASSERT_EQ(entry.Next(), Box::Done);
+    ASSERT_EQ(entry.Next(), EntryStep::Done);
     EXPECT_EQ(entry.RunSize().customers, 35);
     EXPECT_EQ(entry.RunSize().trials, 100);
 }
@@ -68,13 +68,13 @@ TEST(ParameterEntry, YesEndsAtOnce) {
     for (const bool atTrials : {false, true}) {
         entry::ParameterEntry entry;
         if (atTrials) {
-            ASSERT_TRUE(entry.Answer("35"));
+            ASSERT_TRUE(entry.AnswerCount("35"));
         }
-        entry.Answer("");
-        entry.AnswerEnd(true);
-        EXPECT_EQ(entry.Next(), Box::EndProgram) << atTrials;
-        EXPECT_FALSE(entry.Answer("50")) << atTrials;
-        EXPECT_EQ(entry.Next(), Box::EndProgram) << atTrials;
+        entry.AnswerCount("");
+        entry.AnswerWhetherToEnd(true);
+        EXPECT_EQ(entry.Next(), EntryStep::EndProgram) << atTrials;
+        EXPECT_FALSE(entry.AnswerCount("50")) << atTrials;
+        EXPECT_EQ(entry.Next(), EntryStep::EndProgram) << atTrials;
     }
 }
 

@@ -6,9 +6,9 @@ set -euo pipefail
 web=$(cd "$(dirname "$0")/.." && pwd)
 
 packages=(
-    # The engine as WebAssembly: Debian's emscripten is too old for the
-    # engine's C++20 (std::bit_cast, std::to_chars of float, std::from_chars
-    # of double); clang 22 with the WASI libraries compiles it unchanged.
+    # The program as WebAssembly: Debian's emscripten is too old for its
+    # C++20 (std::bit_cast, std::to_chars of float, std::from_chars of
+    # double); clang 22 with the WASI libraries compiles it unchanged.
     clang-22 lld-22 libc++-22-dev-wasm32 libc++abi-22-dev-wasm32 libclang-rt-22-dev-wasm32
     wasi-libc
     # The end-to-end tests: Chromium headless and WebKit, each through its
@@ -30,6 +30,8 @@ if [[ ! -f $stamp || "$web/package-lock.json" -nt $stamp ]]; then
 fi
 
 # The tests and the benchmark are compiled into build/web/node, outside this
-# folder: a link there lets them load their npm packages from here.
+# folder: a link there lets them load their npm packages from here, and a
+# package file says they are ES modules (Node 18, Debian's, does not guess).
 mkdir -p "$web/../build/web/node"
 ln -sfn ../../../web/node_modules "$web/../build/web/node/node_modules"
+echo '{"type": "module"}' >"$web/../build/web/node/package.json"
