@@ -323,12 +323,14 @@ void ProgramModel::DrawTheGraph() {
     Emit(ControlStep(StepKind::SetSpokenEntries, kGraph));
     Emit(ControlStep(StepKind::SetSpokenName, kGraph,
                      form::spoken::GraphOutcome(counts_->trials, outcome_.meanText)));
+    // The graph's name tells the outcome. The focus goes there from the start
+    // button before it is disabled, so that it shows as the keyboard's only
+    // when the keyboard started the run.
+    Emit(ControlStep(StepKind::Focus, kGraph));
     SetEnabled(kStart, false);
     SetEnabled(kQuit, true);
     SetEnabled(kInitialize, true);
     Emit(Plain(StepKind::SetBusy, false));
-    // The graph's name tells the outcome; the start button it leaves is disabled.
-    Emit(ControlStep(StepKind::Focus, kGraph));
     Then([this] {
         running_ = false;
         for (const std::string_view control : std::exchange(clickedDuringRun_, {})) {

@@ -182,11 +182,11 @@ const Log kRun{"let input through",
                "graph reads 1 from -35　100回",
                "graph drawn",
                "graph named 度数分布のグラフ　実験回数 100回　不足枚数の平均 -35.0",
+               "focus graph",
                "startButton off",
                "quitButton on",
                "initializeButton on",
-               "busy off",
-               "focus graph"};
+               "busy off"};
 
 const Log kStartUp = Concat({{"show main", "graph cleared"}, kEntry});
 
@@ -301,7 +301,7 @@ TEST(ProgramModel, CommandsClickedAsARunStartsWaitForItsEnd) {
         };
         user.log.clear();
         user.Click("startButton");
-        const auto epilogue = std::find(user.log.begin(), user.log.end(), "focus graph");
+        const auto epilogue = std::find(user.log.begin(), user.log.end(), "busy off");
         ASSERT_NE(epilogue, user.log.end()) << command;
         EXPECT_EQ(std::count(user.log.begin(), user.log.end(), "let input through"), 1) << command;
         ASSERT_NE(epilogue + 1, user.log.end()) << command;
