@@ -1,10 +1,12 @@
 #include "entry/answer_reader.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstddef>
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 namespace entry {
@@ -13,17 +15,11 @@ namespace {
 
 constexpr char kStop = '\0';  // a character no number can contain
 
-// Keeps exponent and order arithmetic far from int64 overflow; any value past
-// it is already out of a double's range.
-constexpr std::int64_t kSaturation = 1'000'000'000'000;
+// Every character a number can hold: digits, hexadecimal letters, the radix
+// letters, the prefix, signs, the point and the exponent's E.
+constexpr std::string_view kNumberCharacters = "0123456789ABCDEFabcdefHhOo&+-.";
 
-// Past this many significant digits the rest only matters as "was anything
-// nonzero", which one extra digit records (halfway points need fewer digits).
-constexpr std::size_t kMaxDigits = 800;
-
-// Beyond these decimal orders a double is certainly infinite or zero.
-constexpr std::int64_t kHighestOrder = 310;
-constexpr std::int64_t kLowestOrder = -330;
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 // One character of the answer as ASCII: full-width forms are what an input
 // method types in Japanese mode, so they read as their ASCII twins. Anything
@@ -61,34 +57,23 @@ Character At(std::string_view text, std::size_t pos) {
     return {kStop, 1, false};
 }
 
-// Walks the text as ASCII characters with blanks already dropped.
-class Reader {
-public:
-    explicit Reader(std::string_view text) : text_(text) {}
-
-    char Peek() {
-        while (pos_ < text_.size()) {
-            const Character c = At(text_, pos_);
-            if (!c.blank) {
-                length_ = c.length;
-                return c.ascii;
-            }
-            pos_ += c.length;
+// The answer as the plain ASCII text its number is read from: blanks dropped,
+// full-width forms folded, cut at the first character no number can hold.
+std::string Normalise(std::string_view text) {
+    std::string ascii;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const Character c = At(text, pos);
+        pos += c.length;
+        if (c.blank) {
+            continue;
         }
-        length_ = 0;
-        return kStop;
+        if (kNumberCharacters.find(c.ascii) == std::string_view::npos) {
+            break;
+        }
+        ascii.push_back(c.ascii);
     }
-
-    void Skip() {
-        Peek();
-        pos_ += length_;
-    }
-
-private:
-    std::string_view text_;
-    std::size_t pos_ = 0;
-    std::size_t length_ = 0;
-};
+    return ascii;
+}
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -106,14 +91,10 @@ int DigitValue(char c, int radix) {
     return value < radix ? value : -1;
 }
 
-std::int64_t Saturate(std::int64_t value) {
-    return value > kSaturation ? kSaturation : (value < -kSaturation ? -kSaturation : value);
-}
-
 // The text after '&'. Large values just round on the way to infinity.
-double ReadRadix(Reader& in) {
+double ReadRadix(std::string_view text) {
     int radix = 0;
-    const char letter = in.Peek();
+    const char letter = text.empty() ? kStop : text.front();
     if (letter == 'H' || letter == 'h') {
         radix = 16;
     } else if (letter == 'O' || letter == 'o') {
@@ -121,123 +102,69 @@ double ReadRadix(Reader& in) {
     } else {
         return 0.0;
     }
-    in.Skip();
     double value = 0.0;
-    for (int digit = DigitValue(in.Peek(), radix); digit >= 0;
-         digit = DigitValue(in.Peek(), radix)) {
+    for (const char c : text.substr(1)) {
+        const int digit = DigitValue(c, radix);
+        if (digit < 0) {
+            break;
+        }
         value = value * radix + digit;
-        in.Skip();
     }
     return value;
 }
 
-// A decimal mantissa as 0.digits × 10^order, leading zeros already dropped.
-struct Mantissa {
-    std::string digits;
-    std::int64_t order = 0;
-    bool droppedNonzero = false;
-
-    void Add(char digit, bool inFraction) {
-        if (digits.empty() && digit == '0') {
-            if (inFraction) {
-                order = Saturate(order - 1);
-            }
-            return;
-        }
-        if (!inFraction) {
-            order = Saturate(order + 1);
-        }
-        if (digits.size() < kMaxDigits) {
-            digits.push_back(digit);
-        } else if (digit != '0') {
-            droppedNonzero = true;
-        }
-    }
-};
-
-// The exponent is the last thing read, so "E" without digits (as in "1E+")
-// simply adds nothing.
-std::int64_t ReadExponent(Reader& in) {
-    const char letter = in.Peek();
-    if (letter != 'E' && letter != 'e') {
-        return 0;
-    }
-    in.Skip();
-    const char sign = in.Peek();
-    if (sign == '+' || sign == '-') {
-        in.Skip();
+// Whether a number from_chars found out of range is too large rather than too
+// small: only the sign of its decimal order matters, which is the digits
+// before the point, less the zeros after it, plus the exponent.
+bool Overflows(std::string_view number) {
+    const std::size_t mark = number.find_first_of("Ee");
+    const std::string_view digits = number.substr(0, mark);
+    const std::size_t point = std::min(digits.find('.'), digits.size());
+    // A zero is never out of range, so there is a nonzero digit.
+    const std::size_t first = digits.find_first_not_of("0.");
+    const auto order = static_cast<std::int64_t>(point) - static_cast<std::int64_t>(first);
+    std::string_view text = mark == std::string_view::npos ? "" : number.substr(mark + 1);
+    if (text.starts_with('+')) {
+        text.remove_prefix(1);
     }
     std::int64_t exponent = 0;
-    for (char c = in.Peek(); IsDigit(c); c = in.Peek()) {
-        exponent = Saturate(exponent * 10 + (c - '0'));
-        in.Skip();
+    if (std::from_chars(text.data(), text.data() + text.size(), exponent).ec ==
+        std::errc::result_out_of_range) {
+        // Past any integer, the exponent outweighs any order a text can hold.
+        return !text.starts_with('-');
     }
-    return sign == '-' ? -exponent : exponent;
+    return exponent > -order;  // order + exponent could overflow
 }
 
-double Magnitude(const Mantissa& mantissa, std::int64_t exponent) {
-    constexpr double kInfinity = std::numeric_limits<double>::infinity();
-    if (mantissa.digits.empty()) {
-        return 0.0;
+double ReadDecimal(std::string_view text) {
+    const bool negative = text.starts_with('-');
+    if (negative || text.starts_with('+')) {
+        text.remove_prefix(1);
     }
-    const std::int64_t order = mantissa.order + exponent;
-    if (order > kHighestOrder) {
-        return kInfinity;
-    }
-    if (order < kLowestOrder) {
+    // from_chars would also take a second sign, "inf" and "nan".
+    if (text.empty() || !(IsDigit(text.front()) || text.front() == '.')) {
         return 0.0;
     }
     // from_chars rather than strtod: the application sets a locale, which could
     // change the decimal separator strtod expects.
-    std::string text = "0." + mantissa.digits;
-    if (mantissa.droppedNonzero) {
-        text.push_back('1');
+    double magnitude = 0.0;  // kept by a point without digits, as in ".e5"
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude);
+    if (error == std::errc::result_out_of_range) {
+        // libstdc++ then leaves the value as it was, as the standard asks.
+        magnitude =
+            Overflows({text.data(), static_cast<std::size_t>(end - text.data())}) ? kInfinity : 0.0;
     }
-    text += 'e' + std::to_string(order);
-    double value = 0.0;
-    const std::from_chars_result result =
-        std::from_chars(text.data(), text.data() + text.size(), value);
-    if (result.ec == std::errc::result_out_of_range) {
-        return order > 0 ? kInfinity : 0.0;
-    }
-    return value;
-}
-
-double ReadDecimal(Reader& in) {
-    const char sign = in.Peek();
-    if (sign == '+' || sign == '-') {
-        in.Skip();
-    }
-    Mantissa mantissa;
-    bool sawDigit = false;
-    bool sawPoint = false;
-    for (char c = in.Peek();; c = in.Peek()) {
-        if (IsDigit(c)) {
-            mantissa.Add(c, sawPoint);
-            sawDigit = true;
-        } else if (c == '.' && !sawPoint) {
-            sawPoint = true;
-        } else {
-            break;
-        }
-        in.Skip();
-    }
-    if (!sawDigit) {
-        return 0.0;
-    }
-    const double magnitude = Magnitude(mantissa, ReadExponent(in));
-    return sign == '-' ? -magnitude : magnitude;
+    return negative ? -magnitude : magnitude;
 }
 
 }  // namespace
 
 double ReadLeadingNumber(std::string_view utf8Text) {
-    Reader in(utf8Text);
-    if (in.Peek() == '&') {
-        in.Skip();
-        return ReadRadix(in);
+    const std::string text = Normalise(utf8Text);
+    if (text.starts_with('&')) {
+        return ReadRadix(std::string_view(text).substr(1));
     }
-    return ReadDecimal(in);
+    return ReadDecimal(text);
 }
 
 }  // namespace entry

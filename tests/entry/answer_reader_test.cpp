@@ -25,7 +25,9 @@ TEST(ReadLeadingNumber, ReadsTheLeadingDecimalNumber) {
                  {"2E3", 2000},  {"1e-2", 0.01}, {"1E", 1},     {"1E+", 1},     {"1 000", 1000},
                  {"\t1\n2", 12}, {"1\r2", 1},    {"abc", 0},    {"", 0},        {"   ", 0},
                  {"-", 0},       {".", 0},       {"+-5", 0},    {"$5", 0},      {"e5", 0},
-                 {"nan", 0},     {"inf", 0},     {"0x10", 0},   {"-0", 0}});
+                 {"nan", 0},     {"inf", 0},     {"0x10", 0},   {"-0", 0},      {"+inf", 0},
+                 {"-nan", 0},    {"+.5", 0.5},   {"1.e2", 100}, {"-.e5", 0},    {"1e+-5", 1},
+                 {"infinity", 0}});
 }
 
 TEST(ReadLeadingNumber, ReadsFullWidthFormsAndHexOrOctal) {
@@ -58,6 +60,10 @@ TEST(ReadLeadingNumber, HostileAnswersReadAsANumberOrNothing) {
                  {std::string(400, '9'), kInf}, {"1e-400", 0}, {"0e99999999999999999999", 0},
                  // Digits and exponent are weighed together, not the exponent alone.
                  {"1" + std::string(400, '0') + "e-400", 1}, {std::string(10'000, '1'), kInf},
+                 {"0.001e+400", kInf},
+                 // Exponents past any integer, or at its ends.
+                 {"1e-99999999999999999999", 0}, {"10e9223372036854775807", kInf},
+                 {"0.01e-9223372036854775808", 0},
                  {"&H" + std::string(10'000, 'F'), kInf}, {blanks + "100", 100},
                  {"100" + blanks + "x", 100}, {std::string(9'998, '0') + "10", 10},
                  {"999.99999999999999999", 1000}, {"1000.0000000000002", 1000.0000000000002},
