@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,6 +29,7 @@ public:
         height = area.height;
         pixels.assign(static_cast<std::size_t>(width * height), kBackground);
         printed.clear();
+        cleared();
     }
     void Fill(const form::DeviceRect& extent, engine::Rgb colour) override {
         for (int y = extent.top; y <= extent.bottom; ++y) {
@@ -45,6 +48,12 @@ public:
     }
 
     engine::Rgb At(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
+    // Nothing drawn or printed since the last clearing.
+    bool Blank() const {
+        return printed.empty() && std::all_of(pixels.begin(), pixels.end(), [](engine::Rgb pixel) {
+                   return pixel == kBackground;
+               });
+    }
     // Each pixel as black (k), light blue (b) or anything else (.), row by row.
     std::string Classes() const {
         std::string classes;
@@ -60,6 +69,7 @@ public:
     std::vector<Printed> printed;
     int measured = 0;
     double emsPerCharacter = 0.5;
+    std::function<void()> cleared = [] {};
 };
 
 }  // namespace test_support

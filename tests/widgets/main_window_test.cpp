@@ -129,26 +129,4 @@ TEST_F(ShownWindow, CommandsClickedAsARunStartsWaitForIt) {
     }
 }
 
-TEST_F(ShownWindow, InitializeAfterARunClearsEverythingThenAsksAgain) {
-    Button("startButton")->click();
-    ASSERT_GT(AreaInk(Graph()), 0);
-    answers = {"20", "5"};
-    onAsk = [&](std::string_view) {
-        if (asked == 3) {  // all is cleared before the first question
-            EXPECT_EQ(Values(&window), "//");
-            EXPECT_EQ(AreaInk(Graph()), 0);
-            EXPECT_TRUE(Button("startButton")->isEnabled());
-            EXPECT_EQ(Spoken(Graph()), QStringLiteral("度数分布のグラフ"));
-            EXPECT_EQ(QAccessible::queryAccessibleInterface(Graph())->childCount(), 0);
-        }
-    };
-    log.clear();
-    Button("initializeButton")->click();
-    EXPECT_EQ(log.front(), "chime pinpon.wav");
-    EXPECT_EQ(Values(&window), "20/5/");
-    Button("startButton")->click();  // the new counts take effect
-    EXPECT_EQ(reseeds, 100 + 5);
-    EXPECT_EQ(Text(&window, "meanShortage"), QStringLiteral("-20.0"));
-}
-
 }  // namespace widget_tests
