@@ -11,6 +11,7 @@
 
 #include "controls/modal_boxes.h"
 #include "controls/picture_area.h"
+#include "controls/utf8.h"
 
 namespace controls {
 namespace {
@@ -178,7 +179,9 @@ public:
     int cursorPosition() const override {
         return Area()->Spoken().LineOffset(std::max(Area()->Spoken().Current(), 0));
     }
-    void setCursorPosition(int position) override { Area()->Spoken().SetCurrent(LineAt(position)); }
+    void setCursorPosition(int position) override {
+        Area()->Spoken().SetCurrent(EntryAt(position));
+    }
     int selectionCount() const override { return 0; }
     void selection(int /*selectionIndex*/, int* startOffset, int* endOffset) const override {
         *startOffset = *endOffset = 0;
@@ -186,34 +189,52 @@ public:
     void addSelection(int /*startOffset*/, int /*endOffset*/) override {}
     void removeSelection(int /*selectionIndex*/) override {}
     void setSelection(int /*selectionIndex*/, int /*startOffset*/, int /*endOffset*/) override {}
-    // Where the line and the text before the character on it were printed.
+    // Where the character was printed: on its printed line, after the text
+    // before it there.
     QRect characterRect(int offset) const override {
-        const int line = LineAt(offset);
-        if (line < 0) {
+        const int entry = EntryAt(offset);
+        if (entry < 0) {
             return {};
         }
-        const QString& text = Area()->Spoken().Entries().at(line);
-        const int column = offset - Area()->Spoken().LineOffset(line);
-        const QFontMetrics metrics(Area()->font());
-        const int height = Area()->font().pixelSize();
-        const QPoint at = Area()->contentsRect().topLeft() +
-                          QPoint(metrics.horizontalAdvance(text.left(column)), line * height);
-        return {Area()->mapToGlobal(at),
-                QSize(metrics.horizontalAdvance(text.mid(column, 1)), height)};
+        int column = offset - Area()->Spoken().LineOffset(entry);
+        const auto& pieces = Area()->Spoken().PrintedOf(entry);
+        for (std::size_t i = 0; i < pieces.size(); ++i) {
+            if (column < pieces[i].length || i + 1 == pieces.size()) {
+                const QString line = ToQString(pieces[i].lineText);
+                const int printed = pieces[i].column + column;
+                const QFontMetrics metrics(Area()->font());
+                const int height = Area()->font().pixelSize();
+                const QPoint at =
+                    Area()->contentsRect().topLeft() +
+                    QPoint(metrics.horizontalAdvance(line.left(printed)), pieces[i].line * height);
+                return {Area()->mapToGlobal(at),
+                        QSize(metrics.horizontalAdvance(line.mid(printed, 1)), height)};
+            }
+            column -= pieces[i].length;
+        }
+        return {};
     }
+    // The start of what was printed on the line at that point.
     int offsetAtPoint(const QPoint& point) const override {
         const int y = Area()->mapFromGlobal(point).y() - Area()->contentsRect().top();
         const int line = y / std::max(Area()->font().pixelSize(), 1);
-        return y >= 0 && line < Area()->Spoken().Entries().size()
-                   ? Area()->Spoken().LineOffset(line)
-                   : -1;
+        for (int entry = 0; y >= 0 && entry < Area()->Spoken().Entries().size(); ++entry) {
+            int offset = Area()->Spoken().LineOffset(entry);
+            for (const form::spoken::Printed& piece : Area()->Spoken().PrintedOf(entry)) {
+                if (piece.line == line) {
+                    return offset;
+                }
+                offset += piece.length;
+            }
+        }
+        return -1;
     }
     void scrollToSubstring(int /*startIndex*/, int /*endIndex*/) override {}
 
 private:
     PictureArea* Area() const { return static_cast<PictureArea*>(widget()); }
     QString All() const { return Area()->Spoken().Entries().join(QLatin1Char('\n')); }
-    int LineAt(int offset) const {
+    int EntryAt(int offset) const {
         if (offset < 0 || offset > characterCount()) {
             return -1;
         }

@@ -13,10 +13,12 @@ SpokenEntries::SpokenEntries(QWidget& picture, form::Spoken kind)
     Set({});
 }
 
-void SpokenEntries::Set(const std::vector<std::string>& entries) {
+void SpokenEntries::Set(const std::vector<form::spoken::Entry>& entries) {
     entries_.clear();
-    for (const std::string& entry : entries) {
-        entries_ << QString::fromStdString(entry);
+    printed_.clear();
+    for (const form::spoken::Entry& entry : entries) {
+        entries_ << QString::fromStdString(entry.text);
+        printed_.push_back(entry.printed);
     }
     ++generation_;
     current_ = kind_ == form::Spoken::PrintedLines ? 0 : -1;

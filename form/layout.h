@@ -104,6 +104,8 @@ struct WindowLayout {
     Rule rule;
     std::span<const Control> controls;  // in stacking order, the last on top
     std::span<const Captioned> captions = {};
+    // The label that heads the window for a screen reader; none: its caption.
+    std::string_view heading = {};
 };
 
 // The graph area's user scale: x from 0 to 130 left to right, y from 0 to 300

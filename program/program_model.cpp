@@ -33,13 +33,13 @@ constexpr std::string_view kHelpText = form::ControlNamed(form::kHelpWindow, "he
 // The graph's rows for a screen reader, "-35　12回", as the drawing gives them.
 class SpokenRows final : public engine::FrequencyTable {
 public:
-    explicit SpokenRows(std::vector<std::string>& rows) : rows_(rows) {}
+    explicit SpokenRows(std::vector<form::spoken::Entry>& rows) : rows_(rows) {}
     void AddRow(std::string_view axisValue, int trials) override {
-        rows_.push_back(form::spoken::GraphRow(axisValue, trials));
+        rows_.push_back({form::spoken::GraphRow(axisValue, trials), false, {}});
     }
 
 private:
-    std::vector<std::string>& rows_;
+    std::vector<form::spoken::Entry>& rows_;
 };
 
 // Where the graph goes when no edition has given it pixels: its rows are
@@ -181,9 +181,10 @@ picture::PictureSurface* ProgramModel::Picture(std::string_view control) {
     return surface != nullptr && *surface ? &**surface : nullptr;
 }
 
-const std::vector<std::string>& ProgramModel::SpokenEntries(std::string_view control) const {
-    static const std::vector<std::string> kNone;
-    return control == kGraph ? graphRows_ : control == kHelpText ? helpLines_ : kNone;
+const std::vector<form::spoken::Entry>& ProgramModel::SpokenEntries(
+    std::string_view control) const {
+    static const std::vector<form::spoken::Entry> kNone;
+    return control == kGraph ? graphRows_ : control == kHelpText ? helpReading_ : kNone;
 }
 
 // Loaded anew every time: empty values, a blank graph, every button enabled,
@@ -383,7 +384,7 @@ void ProgramModel::ShowHelpWindow() {
     activated_ = false;
     disabled_.clear();
     helpText_.reset();
-    helpLines_.clear();
+    helpReading_.clear();
     Emit(WindowStep(StepKind::ShowWindow, kHelp));
 }
 
@@ -392,7 +393,7 @@ void ProgramModel::PrintHelp() {
     if (helpText_) {
         engine::PrintHelpPage(*helpText_);
     }
-    helpLines_.assign(texts::kHelpText.begin(), texts::kHelpText.end());
+    helpReading_ = form::spoken::HelpReading();
     Emit(ControlStep(StepKind::SetSpokenEntries, kHelpText));
 }
 

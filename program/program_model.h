@@ -12,6 +12,7 @@
 #include "engine/experiment.h"
 #include "engine/random_source.h"
 #include "entry/parameter_entry.h"
+#include "form/spoken.h"
 #include "picture/picture_surface.h"
 #include "program/step.h"
 
@@ -44,9 +45,9 @@ public:
     // A picture of the window on screen, to draw again at another pixel
     // ratio; null when the window on screen has none of that name.
     picture::PictureSurface* Picture(std::string_view control);
-    // What a screen reader reads instead of a picture's pixels, an entry a
-    // bar or a printed line.
-    const std::vector<std::string>& SpokenEntries(std::string_view control) const;
+    // What a screen reader reads instead of a picture's pixels: the graph's
+    // bars, or the help text's headings and sentences.
+    const std::vector<form::spoken::Entry>& SpokenEntries(std::string_view control) const;
 
 private:
     using Action = std::function<void()>;
@@ -93,11 +94,11 @@ private:
     bool running_ = false;
     std::vector<std::string_view> clickedDuringRun_;
     std::optional<picture::PictureSurface> graph_;
-    std::vector<std::string> graphRows_;
+    std::vector<form::spoken::Entry> graphRows_;
 
     // The help window.
     std::optional<picture::PictureSurface> helpText_;
-    std::vector<std::string> helpLines_;
+    std::vector<form::spoken::Entry> helpReading_;
 };
 
 }  // namespace program

@@ -128,7 +128,7 @@ should_hear "いいえ\(N\) push button"
 press key space
 should_hear "終了 push button"
 
-# The help text, line by line.
+# The help text, its heading and then sentence by sentence.
 press key Tab Tab Tab
 should_hear "HELP push button"
 press key space

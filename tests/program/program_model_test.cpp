@@ -101,9 +101,9 @@ private:
                 log.push_back(control + " named " + step.text);
                 break;
             case StepKind::SetSpokenEntries: {
-                const std::vector<std::string>& entries = model.SpokenEntries(step.control);
+                const auto& entries = model.SpokenEntries(step.control);
                 log.push_back(control + " reads " + std::to_string(entries.size()) +
-                              (entries.empty() ? "" : " from " + entries.front()));
+                              (entries.empty() ? "" : " from " + entries.front().text));
                 log.push_back(control + (sinks.back().Blank() ? " blank" : " drawn"));
                 break;
             }
@@ -229,7 +229,7 @@ TEST(ProgramModel, EveryCommandTakesItsStepsInOrder) {
              {kStartUp,
               kRun,
               {"chime pinpon.wav", "startButton on", "unload main", "show help", "helpText cleared",
-               "helpText cleared", "helpText reads 29 from ", "helpText drawn", "unload help"},
+               "helpText cleared", "helpText reads 17 from 【問　　題】", "helpText drawn", "unload help"},
               kStartUp,
               kRun})},
         {"the main window's buttons do nothing while the help window is on screen",
@@ -239,7 +239,7 @@ TEST(ProgramModel, EveryCommandTakesItsStepsInOrder) {
          Concat(
              {kStartUp,
               {"chime pinpon.wav", "startButton on", "unload main", "show help", "helpText cleared",
-               "helpText cleared", "helpText reads 29 from ", "helpText drawn"}})},
+               "helpText cleared", "helpText reads 17 from 【問　　題】", "helpText drawn"}})},
     };
     for (const auto& c : cases) {
         ScriptedUser user(c.answers, c.yesNo);

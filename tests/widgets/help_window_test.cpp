@@ -1,11 +1,10 @@
 #include <QAccessible>
 #include <QApplication>
 
-#include "controls/utf8.h"
 #include "controls/window_metrics.h"
 #include "engine/help_page.h"
 #include "form/raster.h"
-#include "form/texts.h"
+#include "form/spoken.h"
 #include "widgets/fakes.h"
 
 namespace widget_tests {
@@ -98,9 +97,10 @@ TEST_F(HelpWindowTest, PrintsEveryLineWholeFromTheTopLeft) {
     EXPECT_TRUE(Text() == once);
 }
 
-// A screen reader reads the printed lines as read-only text, line by line
-// with Down; Enter on the focused close button unloads the window and brings
-// a fresh main window.
+// A screen reader reads the help as read-only text, a heading or a sentence
+// to a line, line by line with Down; a character's place is where it was
+// printed. Enter on the focused close button unloads the window and brings a
+// fresh main window.
 TEST_F(HelpWindowTest, ScreenReaderReadsTheLinesAndEnterCloses) {
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(area);
     EXPECT_EQ(face->role(), QAccessible::EditableText);
@@ -108,8 +108,8 @@ TEST_F(HelpWindowTest, ScreenReaderReadsTheLinesAndEnterCloses) {
     QAccessibleTextInterface* reader = face->textInterface();
     ASSERT_NE(reader, nullptr);
     QStringList expected;
-    for (const std::string_view line : form::texts::kHelpText) {
-        expected << controls::ToQString(line);
+    for (const form::spoken::Entry& entry : form::spoken::HelpReading()) {
+        expected << QString::fromStdString(entry.text);
     }
     EXPECT_EQ(reader->text(0, reader->characterCount()).split(QLatin1Char('\n')), expected);
     int start = 0;
@@ -120,6 +120,17 @@ TEST_F(HelpWindowTest, ScreenReaderReadsTheLinesAndEnterCloses) {
             reader->textAtOffset(reader->cursorPosition(), QAccessible::LineBoundary, &start, &end),
             expected[line] + QLatin1Char('\n'));
     }
+    // The fifth entry, a sentence printed on two lines, 38 characters behind
+    // eight indents and then the rest behind seven: its 39th character stands
+    // one line lower and one indent further left than its first.
+    int fifth = 0;
+    for (int entry = 0; entry < 4; ++entry) {
+        fifth += static_cast<int>(expected[entry].size()) + 1;
+    }
+    const QRect first = reader->characterRect(fifth);
+    const QRect continued = reader->characterRect(fifth + 38);
+    EXPECT_EQ(continued.top() - first.top(), area->font().pixelSize());
+    EXPECT_LT(continued.left(), first.left());
     // Nothing follows the end; Qt's own answer there never returns.
     for (const auto type : {QAccessible::WordBoundary, QAccessible::SentenceBoundary}) {
         EXPECT_TRUE(reader->textAtOffset(-1, type, &start, &end).isEmpty()) << type;

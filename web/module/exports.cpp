@@ -110,6 +110,14 @@ void Attach(const char* picture, std::size_t length, int canvas, double pixelRat
     State().program.Attach(name, sink->second, 96.0, pixelRatio);
 }
 
+// A picture drawn again from what it holds, at a pixel ratio, as its window
+// moves to another screen, the page is zoomed or the colours change.
+PERNAM_EXPORT(redraw) void Redraw(const char* picture, std::size_t length, double pixelRatio) {
+    if (picture::PictureSurface* surface = State().program.Picture(Text(picture, length))) {
+        surface->Redraw(pixelRatio);
+    }
+}
+
 PERNAM_EXPORT(activated) void Activated(const char* window, std::size_t length) {
     State().program.Activated(Text(window, length));
 }
@@ -136,7 +144,14 @@ PERNAM_EXPORT(spoken_count) int SpokenCount(const char* picture, std::size_t len
 PERNAM_EXPORT(spoken_entry)
 const char* SpokenEntry(const char* picture, std::size_t length, int index) {
     const auto& entries = State().program.SpokenEntries(Text(picture, length));
-    return Terminated(State().entry, entries.at(static_cast<std::size_t>(index)));
+    return Terminated(State().entry, entries.at(static_cast<std::size_t>(index)).text);
+}
+
+// Whether that entry is a heading.
+PERNAM_EXPORT(spoken_heading)
+int SpokenHeading(const char* picture, std::size_t length, int index) {
+    const auto& entries = State().program.SpokenEntries(Text(picture, length));
+    return entries.at(static_cast<std::size_t>(index)).heading ? 1 : 0;
 }
 
 // Where a window's edge goes along one axis of a viewport `available` long:

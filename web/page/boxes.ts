@@ -153,6 +153,8 @@ function askYesNo(prompt: string, title: string, texts: BoxTexts): Promise<boole
     return new Promise((resolve) => {
         const box = new ModalBox("yes-no-box", title, texts.close);
         box.dialog.setAttribute("role", "alertdialog");
+        // Its close box does nothing, and says so.
+        box.closeBox.setAttribute("aria-disabled", "true");
         const text = document.createElement("p");
         text.className = "prompt";
         text.id = "yes-no-box-prompt";

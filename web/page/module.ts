@@ -27,12 +27,14 @@ interface ModuleExports {
     step_prompt(): number;
     step_on(): number;
     attach(picture: number, length: number, canvas: number, pixelRatio: number): void;
+    redraw(picture: number, length: number, pixelRatio: number): void;
     activated(window: number, length: number): void;
     clicked(control: number, length: number, secondsSinceMidnight: number): void;
     answer_count(text: number, length: number): void;
     answer_yes_no(yes: number): void;
     spoken_count(picture: number, length: number): number;
     spoken_entry(picture: number, length: number, index: number): number;
+    spoken_heading(picture: number, length: number, index: number): number;
     place_within(start: number, length: number, available: number): number;
     warm_up(): void;
 }
@@ -47,6 +49,12 @@ interface Step {
     title: string;
     prompt: string;
     on: boolean;
+}
+
+// A bar of the graph, or a heading or a sentence of the help text.
+interface SpokenEntry {
+    text: string;
+    heading: boolean;
 }
 
 const utf8Encoder = new TextEncoder();
@@ -138,6 +146,11 @@ class ProgramModule {
         this.withText(picture, (p, n) => this.exports.attach(p, n, this.canvases.length - 1, pixelRatio));
     }
 
+    // A picture drawn again from what it holds, at that ratio.
+    redraw(picture: string, pixelRatio: number): void {
+        this.withText(picture, (p, n) => this.exports.redraw(p, n, pixelRatio));
+    }
+
     activated(window: string): void {
         this.withText(window, (p, n) => this.exports.activated(p, n));
     }
@@ -155,11 +168,12 @@ class ProgramModule {
     }
 
     // What a screen reader reads instead of a picture's pixels.
-    spokenEntries(picture: string): string[] {
+    spokenEntries(picture: string): SpokenEntry[] {
         return this.withText(picture, (p, n) =>
-            Array.from({ length: this.exports.spoken_count(p, n) }, (_, i) =>
-                this.cString(this.exports.spoken_entry(p, n, i)),
-            ),
+            Array.from({ length: this.exports.spoken_count(p, n) }, (_, i) => ({
+                text: this.cString(this.exports.spoken_entry(p, n, i)),
+                heading: this.exports.spoken_heading(p, n, i) !== 0,
+            })),
         );
     }
 

@@ -1,6 +1,15 @@
 // A picture area: a canvas at device resolution inside a sunken border. The
 // module decides every pixel; this side fills the rectangles and prints the
 // texts it is told to, and keeps the drawing until it is cleared.
+//
+// Under a contrast theme (forced colours) the picture takes the theme's
+// colours, as the rest of the window does, rather than keeping its own: the
+// student chose them to read by, and a light picture in a dark theme would
+// glare. Its background is the theme's Canvas, its texts and lines (the
+// drawing's black) CanvasText, its bars LinkText, which a theme sets apart
+// from Canvas as it does CanvasText. The page draws the picture again when the
+// theme changes.
+const forcedColours = matchMedia("(forced-colors: active)");
 
 class PictureArea implements DeviceCanvas {
     readonly element: HTMLCanvasElement;
@@ -12,6 +21,8 @@ class PictureArea implements DeviceCanvas {
     private font = "";
     private letterSpacing = "";
     private ascent = 0;
+    // Drawn in the theme's colours since the last clearing.
+    private forced = false;
 
     constructor(
         private readonly control: ControlForm,
@@ -36,14 +47,19 @@ class PictureArea implements DeviceCanvas {
         }
         this.element.style.width = `${width / pixelRatio}px`;
         this.element.style.height = `${height / pixelRatio}px`;
-        this.context.fillStyle = this.control.background;
+        this.forced = forcedColours.matches;
+        this.context.fillStyle = this.forced ? "Canvas" : this.control.background;
         this.fillColour = -1;
         this.context.fillRect(0, 0, width, height);
     }
 
     fill(left: number, top: number, width: number, height: number, rgb: number): void {
         if (rgb !== this.fillColour) {
-            this.context.fillStyle = `#${rgb.toString(16).padStart(6, "0")}`;
+            this.context.fillStyle = this.forced
+                ? rgb === 0
+                    ? "CanvasText"
+                    : "LinkText"
+                : `#${rgb.toString(16).padStart(6, "0")}`;
             this.fillColour = rgb;
         }
         this.context.fillRect(left, top, width, height);
@@ -52,7 +68,7 @@ class PictureArea implements DeviceCanvas {
     print(x: number, y: number, text: string, fontPixels: number, spacing: number): void {
         const context = this.context;
         this.useFont(fontPixels, spacing);
-        context.fillStyle = this.control.textColour;
+        context.fillStyle = this.forced ? "CanvasText" : this.control.textColour;
         this.fillColour = -1;
         context.textBaseline = "alphabetic";
         // The top of the first character cell at the point: the baseline one ascent lower.

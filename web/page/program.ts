@@ -14,6 +14,20 @@ class Program {
         waves: WavesByName,
     ) {
         this.chimes = new ChimePlayer(waves);
+        forcedColours.addEventListener("change", () => this.redrawPictures());
+        // Whether the last key or button press came from the keyboard, for
+        // the pictures' focus frame.
+        for (const [type, input] of [["keydown", "keyboard"], ["pointerdown", "pointer"]] as const) {
+            document.addEventListener(type, () => (document.documentElement.dataset["input"] = input), true);
+        }
+    }
+
+    // The window's pictures drawn again from what they hold, at the device's
+    // pixel ratio and in the colours of the moment.
+    private redrawPictures(): void {
+        for (const picture of this.window?.pictures.keys() ?? []) {
+            this.module.redraw(picture, devicePixelRatio || 1);
+        }
     }
 
     // Takes the steps that are there, one at a time, waiting for each box's

@@ -32,11 +32,29 @@ class FormWindow {
         });
         this.element.append(rule);
 
-        // In tab order: the page's own order is the keyboard's. The table's
-        // stacking order (the last on top) is kept by z-index.
-        const inTabOrder = [...form.controls].sort((a, b) => a.tabIndex - b.tabIndex);
-        for (const control of inTabOrder) {
-            const element = control.kind === "picture" ? this.makePicture(control) : makeControl(control);
+        // A level-one heading for a screen reader: the label the table names,
+        // or else the window's caption, for screen readers alone.
+        if (!form.heading) {
+            const heading = document.createElement("h1");
+            heading.className = "for-screen-readers";
+            heading.textContent = form.caption.trim();
+            this.element.append(heading);
+        }
+
+        // In tab order: the page's own order is the keyboard's, and a value
+        // comes right after the caption that names it, to be read after it.
+        // The table's stacking order (the last on top) is kept by z-index.
+        const values = new Map(form.captions.map((captioned) => [captioned.caption, captioned.value]));
+        const controlNamed = (name: string) => form.controls.find((control) => control.name === name)!;
+        const ordered = [...form.controls]
+            .sort((a, b) => a.tabIndex - b.tabIndex)
+            .filter((control) => !form.captions.some((captioned) => captioned.value === control.name))
+            .flatMap((control) => {
+                const value = values.get(control.name);
+                return value ? [control, controlNamed(value)] : [control];
+            });
+        for (const control of ordered) {
+            const element = control.kind === "picture" ? this.makePicture(control) : this.makeControl(control);
             element.id = control.name;
             element.classList.add(control.kind, `border-${control.border}`);
             element.style.zIndex = String(form.controls.indexOf(control) + 1);
@@ -48,17 +66,15 @@ class FormWindow {
                 element.after(spoken);
             }
             if (control.description) {
-                // Read after the button's name, as the desktop's accessible description is.
+                // Read with the button, as the desktop's accessible description
+                // is, and not again as text of its own.
                 const description = document.createElement("span");
                 description.id = `${control.name}-description`;
-                description.className = "for-screen-readers";
+                description.hidden = true;
                 description.textContent = control.description;
                 element.setAttribute("aria-describedby", description.id);
                 this.element.append(description);
             }
-        }
-        for (const { value } of form.captions) {
-            this.showValue(value, "");
         }
     }
 
@@ -86,27 +102,21 @@ class FormWindow {
         return this.control(first!.name);
     }
 
-    // A value label is known to a screen reader by its caption and its value.
     showValue(name: string, text: string): void {
-        const label = this.control(name);
-        label.textContent = text;
-        const caption = this.form.captions.find((captioned) => captioned.value === name);
-        const captionText = caption ? this.control(caption.caption).textContent ?? "" : "";
-        label.setAttribute("aria-label", text ? `${captionText}${this.data.nameSeparator}${text}` : captionText);
+        this.control(name).textContent = text;
     }
 
-    // The bars as a list, or the printed lines as paragraphs, beside the canvas.
-    showSpokenEntries(name: string, entries: string[]): void {
+    // The bars as a list beside the canvas, or the help's headings and
+    // sentences in it.
+    showSpokenEntries(name: string, entries: SpokenEntry[]): void {
         const holder = this.spoken.get(name)!;
         const rows = holder.tagName === "UL";
         holder.replaceChildren(
-            ...entries
-                .filter((entry) => rows || entry.trim() !== "")
-                .map((entry) => {
-                    const item = document.createElement(rows ? "li" : "p");
-                    item.textContent = entry;
-                    return item;
-                }),
+            ...entries.map((entry) => {
+                const item = document.createElement(rows ? "li" : entry.heading ? "h2" : "p");
+                item.textContent = entry.text;
+                return item;
+            }),
         );
     }
 
@@ -128,6 +138,36 @@ class FormWindow {
 
     unload(): void {
         this.element.remove();
+    }
+
+    // A button; a label, the window's heading, a caption that names a value,
+    // or the value it names.
+    private makeControl(control: ControlForm): HTMLElement {
+        if (control.kind === "button") {
+            const button = document.createElement("button");
+            button.type = "button";
+            button.textContent = control.text;
+            applyFont(button, control);
+            return button;
+        }
+        const captioned = this.form.captions.find((pair) => pair.caption === control.name);
+        const isValue = this.form.captions.some((pair) => pair.value === control.name);
+        let label: HTMLElement;
+        if (control.name === this.form.heading) {
+            label = document.createElement("h1");
+        } else if (captioned) {
+            label = document.createElement("label");
+            (label as HTMLLabelElement).htmlFor = captioned.value;
+        } else if (isValue) {
+            // Its changes are shown, not announced: the focus tells a run's outcome.
+            label = document.createElement("output");
+            label.setAttribute("aria-live", "off");
+        } else {
+            label = document.createElement("div");
+        }
+        label.textContent = control.text;
+        applyFont(label, control);
+        return label;
     }
 
     // A picture control's frame: the border, the canvas inside, the keyboard's
@@ -175,16 +215,3 @@ function applyFont(element: HTMLElement, control: ControlForm): void {
     element.style.backgroundColor = control.background;
 }
 
-function makeControl(control: ControlForm): HTMLElement {
-    if (control.kind === "button") {
-        const button = document.createElement("button");
-        button.type = "button";
-        button.textContent = control.text;
-        applyFont(button, control);
-        return button;
-    }
-    const label = document.createElement("div");
-    label.textContent = control.text;
-    applyFont(label, control);
-    return label;
-}

@@ -16,14 +16,17 @@ const require = createRequire(import.meta.url);
 const http = require("selenium-webdriver/http") as typeof Http;
 const remote = require("selenium-webdriver/remote") as typeof Remote;
 
-// The keys the scenarios press, as WebDriver names them.
+// The keys the scenarios press, as WebDriver names them; a chord's keys go
+// down in order and come up the other way round.
 const keys = {
-    Enter: Keys.ENTER,
-    Escape: Keys.ESCAPE,
-    Tab: Keys.TAB,
-    Backspace: Keys.BACK_SPACE,
-    y: "y",
-    n: "n",
+    Enter: [Keys.ENTER],
+    Escape: [Keys.ESCAPE],
+    Tab: [Keys.TAB],
+    "Shift+Tab": [Keys.SHIFT, Keys.TAB],
+    Space: [Keys.SPACE],
+    Backspace: [Keys.BACK_SPACE],
+    y: ["y"],
+    n: ["n"],
 };
 export type Key = keyof typeof keys;
 
@@ -31,6 +34,7 @@ export interface View {
     width: number;
     height: number;
     scale: number; // device pixels per CSS pixel
+    minimumFontSize?: number; // CSS pixels: no text smaller, as a reader's setting makes it
 }
 
 // chromedriver itself turns off background networking, sync and the first
@@ -43,22 +47,23 @@ const chromiumFlags = ["--headless=new", "--no-sandbox", "--disable-gpu", "--dis
 export const browsers = {
     chromium: {
         program: process.env["CHROMEDRIVER"] ?? "chromedriver",
-        supports: (_scale: number) => true,
+        supports: (_view: View) => true,
         environment: (_scale: number) => ({}),
         // Selenium's Chromium session, for the DevTools commands it adds.
-        connect: (executor: Http.Executor, scale: number): WebDriver =>
+        connect: (executor: Http.Executor, view: View): WebDriver =>
             chrome.Driver.createSession(
                 new chrome.Options()
                     .setChromeBinaryPath(process.env["CHROMIUM"] ?? "/usr/bin/chromium")
-                    .addArguments(...chromiumFlags, `--force-device-scale-factor=${scale}`),
+                    .addArguments(...chromiumFlags, `--force-device-scale-factor=${view.scale}`)
+                    .setUserPreferences({ webkit: { webprefs: { minimum_font_size: view.minimumFontSize ?? 0 } } }),
                 executor,
             ),
     },
     webkit: {
         program: "WebKitWebDriver",
-        supports: (scale: number) => Number.isInteger(scale),
+        supports: (view: View) => Number.isInteger(view.scale) && !view.minimumFontSize,
         environment: (scale: number) => ({ GDK_SCALE: String(scale) }),
-        connect: (executor: Http.Executor, _scale: number): WebDriver =>
+        connect: (executor: Http.Executor, _view: View): WebDriver =>
             WebDriver.createSession(executor, new Capabilities({ "webkitgtk:browserOptions": { args: ["--automation"] } })),
     },
 };
@@ -79,15 +84,18 @@ export class Driver {
     version = "";
     private service: Remote.DriverService | null = null;
     private driver: WebDriver | null = null;
-    private scale = 0;
+    private started = "";
 
     constructor(readonly name: BrowserName) {}
 
-    // A fresh page, in a fresh browser when the pixel ratio changes, which is
-    // fixed at its start; `beforeLoad` runs ahead of the page's script (Chromium only).
+    // A fresh page, in a fresh browser when the pixel ratio or the minimum
+    // font size changes, which are fixed at its start; `beforeLoad` runs ahead
+    // of the page's script (Chromium only).
     async open(url: string, view: View, beforeLoad = ""): Promise<void> {
-        if (!this.driver || view.scale !== this.scale) {
-            await this.start(view.scale);
+        const settings = `${view.scale} ${view.minimumFontSize ?? 0}`;
+        if (!this.driver || settings !== this.started) {
+            await this.start(view);
+            this.started = settings;
         }
         // The window's size includes the browser's own frame: grown by it,
         // the viewport is the size asked for.
@@ -105,19 +113,18 @@ export class Driver {
     }
 
     // The driver on a free port of the loopback address, then a session in it.
-    private async start(scale: number): Promise<void> {
+    private async start(view: View): Promise<void> {
         await this.close();
-        this.scale = scale;
         const browser = browsers[this.name];
         this.service = new remote.DriverService.Builder(browser.program)
             .setLoopback(true)
-            .setEnvironment(environment(browser.environment(scale)))
+            .setEnvironment(environment(browser.environment(view.scale)))
             .build();
         const address = await this.service.start();
         const executor = new http.Executor(new http.HttpClient(address, new Agent({ keepAlive: true })));
         // Kept only once its session answers, so that a failed start is tried
         // again on the next page.
-        const driver = browser.connect(executor, scale);
+        const driver = browser.connect(executor, view);
         this.version = `${this.name} ${(await driver.getCapabilities()).getBrowserVersion()}`;
         this.driver = driver;
     }
@@ -128,8 +135,11 @@ export class Driver {
     }
 
     async press(key: Key): Promise<void> {
-        const value = keys[key];
-        await this.session.actions({ async: true }).keyDown(value).keyUp(value).perform();
+        const chord = keys[key];
+        const actions = this.session.actions({ async: true });
+        chord.forEach((value) => actions.keyDown(value));
+        [...chord].reverse().forEach((value) => actions.keyUp(value));
+        await actions.perform();
     }
 
     async type(text: string): Promise<void> {
@@ -159,6 +169,19 @@ export class Driver {
     // Runs a function body in the page and gives back its JSON result.
     read<T>(body: string): Promise<T> {
         return this.session.executeScript<T>(body);
+    }
+
+    // The same for a body that ends by calling `done` with its result.
+    readLater<T>(body: string): Promise<T> {
+        return this.session.executeAsyncScript<T>(`const done = arguments[arguments.length - 1];\n${body}`);
+    }
+
+    // A command of Chromium's DevTools protocol, such as an emulation.
+    async devTools(command: string, params: object): Promise<void> {
+        if (!(this.session instanceof chrome.Driver)) {
+            throw new Error(`${this.name} takes no DevTools command`);
+        }
+        await this.session.sendDevToolsCommand(command, params);
     }
 
     async screenshot(path: string): Promise<void> {

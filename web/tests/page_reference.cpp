@@ -296,7 +296,11 @@ ordered_json Help(const Pixels& page, double ratio) {
     answer["printed"] = expected;
     answer["inked"] = inked;
     answer["rightmost"] = rightmost;
-    answer["spoken"] = driven.model.SpokenEntries(entries.control);
+    ordered_json spoken = ordered_json::array();
+    for (const form::spoken::Entry& entry : driven.model.SpokenEntries(entries.control)) {
+        spoken.push_back({{"text", entry.text}, {"heading", entry.heading}});
+    }
+    answer["spoken"] = spoken;
     return answer;
 }
 

@@ -12,27 +12,49 @@ export interface PageState {
     mean?: string;
     enabled: Record<string, boolean>;
     focus: string;
+    focusFrame: boolean; // the focused picture shows the keyboard's frame
     ended: boolean;
     graphBlank: boolean | null; // no pixel drawn, no row for a screen reader
     chimes: number[]; // durations of the chimes started, in seconds
 }
 
-// Read in the page before any reader: a window's canvas as pixels, and each
-// pixel as black (k), light blue (b), another dark colour (d) or anything
-// else (.), as page_reference reads them.
+// Read in the page before any reader: a window's canvas as pixels; and each
+// pixel as the picture's ink (k: its black, or under a contrast theme the
+// theme's CanvasText), its bars' colour (b: light blue, or LinkText), a third
+// of the way or more from the background towards the ink (d, as antialiased
+// text is), or anything else (.), as page_reference reads them. The
+// background is the canvas's first pixel, which nothing draws on.
 export const canvasPixels = `
     const canvasOf = (name) => {
         const canvas = document.querySelector("[data-window=" + name + "] canvas");
         const { width, height } = canvas;
         return { width, height, pixels: canvas.getContext("2d").getImageData(0, 0, width, height).data };
     };
-    const dark = (pixels, i) => pixels[i] < 128 && pixels[i + 1] < 128 && pixels[i + 2] < 128;
+    const rgbOf = (css) => {
+        const probe = document.createElement("i");
+        probe.style.color = css;
+        document.body.append(probe);
+        const rgb = getComputedStyle(probe).color.match(/[\\d.]+/g).slice(0, 3).map(Number);
+        probe.remove();
+        return rgb;
+    };
+    const paletteOf = (name) => {
+        const { pixels } = canvasOf(name);
+        const forced = matchMedia("(forced-colors: active)").matches;
+        return {
+            ink: forced ? rgbOf("CanvasText") : [0, 0, 0],
+            bars: forced ? rgbOf("LinkText") : [0, 0, 255],
+            background: [pixels[0], pixels[1], pixels[2]],
+        };
+    };
     const classesOf = (name) => {
         const { width, pixels } = canvasOf(name);
+        const { ink, bars, background } = paletteOf(name);
+        const distance = (i, [r, g, b]) => Math.abs(pixels[i] - r) + Math.abs(pixels[i + 1] - g) + Math.abs(pixels[i + 2] - b);
+        const inkFromBackground = ink.reduce((sum, c, i) => sum + Math.abs(c - background[i]), 0);
         let classes = "";
         for (let i = 0; i < pixels.length; i += 4) {
-            const [r, g, b] = [pixels[i], pixels[i + 1], pixels[i + 2]];
-            classes += r === 0 && g === 0 && b === 0 ? "k" : r === 0 && g === 0 && b === 255 ? "b" : dark(pixels, i) ? "d" : ".";
+            classes += distance(i, ink) === 0 ? "k" : distance(i, bars) === 0 ? "b" : 3 * distance(i, background) >= inkFromBackground ? "d" : ".";
         }
         return width + "\\n" + classes;
     };
@@ -72,6 +94,7 @@ export const readState = `
         mean: label("meanShortage"),
         enabled,
         focus: active && active !== document.body ? (active.id || active.dataset.answer || active.tagName) : "",
+        focusFrame: !!active && getComputedStyle(active, "::after").content !== "none",
         ended: document.body.children.length === 0,
         graphBlank,
         chimes: window.pernamChimes || [],

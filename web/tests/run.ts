@@ -1,7 +1,7 @@
 // Runs the scenario table in each browser against the built page opened from
 // file://, and exits non-zero if any step fails:
 //   node run.js <build folder> [chromium] [webkit]
-import { execFileSync } from "node:child_process";
+import { execFileSync, spawnSync } from "node:child_process";
 import { mkdirSync, readFileSync, readdirSync, writeFileSync } from "node:fs";
 import { join, resolve } from "node:path";
 import { pathToFileURL } from "node:url";
@@ -11,9 +11,25 @@ import { BoxName, Expect, Scenario, Step, scenarios } from "./scenarios.js";
 
 const build = resolve(process.argv[2] ?? "build/web");
 const browserNames = process.argv.slice(3);
-const pageUrl = pathToFileURL(join(build, "pernam3.html")).href;
+const pagePath = join(build, "pernam3.html");
+const pageUrl = pathToFileURL(pagePath).href;
 const screens = join(build, "screens");
 mkdirSync(screens, { recursive: true });
+const states = join(build, "states");
+mkdirSync(states, { recursive: true });
+const keptStates = new Set<string>();
+const axeSource = readFileSync(join(build, "..", "..", "web", "node_modules", "axe-core", "axe.min.js"), "utf8");
+
+// The contrast of two colours by WCAG's relative luminance.
+function contrast(a: number[], b: number[]): number {
+    const luminance = (rgb: number[]) =>
+        rgb
+            .map((c) => c / 255)
+            .map((c) => (c <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4))
+            .reduce((sum, c, i) => sum + c * [0.2126, 0.7152, 0.0722][i]!, 0);
+    const [light, dark] = [luminance(a), luminance(b)].sort((x, y) => y - x);
+    return (light! + 0.05) / (dark! + 0.05);
+}
 
 // What the page must show, from the C++ both editions share.
 function reference<T>(...args: string[]): T {
@@ -182,20 +198,56 @@ class ScenarioRun {
         await sleep(100);
         const print = await this.read<{ pixels: string; spoken: string[] }>(`return {
             pixels: classesOf("help"),
-            spoken: [...document.querySelectorAll("[data-window=help] #helpText p")].map((p) => p.textContent),
+            spoken: [...document.querySelectorAll("[data-window=help] #helpText :is(h2, p)")].map((e) => e.tagName + " " + e.textContent),
         };`);
         if (check === "same as before") {
             must(print.pixels === this.helpPrint, "the help text printed differently on its second showing");
             return;
         }
         this.helpPrint = print.pixels;
-        type Read = { width: number; printed: boolean[]; inked: boolean[]; rightmost: number; spoken: string[] };
+        type Read = { width: number; printed: boolean[]; inked: boolean[]; rightmost: number; spoken: { text: string; heading: boolean }[] };
         const help = reference<Read>("help", pixelsFile(print.pixels, "help"), String(this.scale));
         must(!!help.printed, `the help text's canvas is not ${help.width} wide`);
         must(help.inked.join() === help.printed.join(), `help lines printed: ${help.inked.map((ink, i) => (ink ? i + 1 : "")).join(" ")}`);
         must(help.rightmost < help.width - 2, `the help text reaches the area's right edge (${help.rightmost} of ${help.width})`);
-        const spoken = help.spoken.filter((line) => line.trim() !== "");
+        // Its headings as headings, its sentences as paragraphs, as the program reads them.
+        const spoken = help.spoken.map((entry) => `${entry.heading ? "H2" : "P"} ${entry.text}`);
         must(print.spoken.join("\n") === spoken.join("\n"), `a screen reader reads the help text as ${JSON.stringify(print.spoken)}`);
+    }
+
+    // What standard tools say of the page as it is: axe-core's rules, run in
+    // the page, must find nothing; the page's markup is kept for the Nu HTML
+    // checker, which reads every state kept once the scenarios have run.
+    async check(state: string): Promise<void> {
+        const violations = await this.driver.readLater<{ id: string; nodes: { target: string[] }[] }[]>(`
+            ${axeSource}
+            axe.run(document, { resultTypes: ["violations"] }).then((result) => done(result.violations.map(
+                (v) => ({ id: v.id, nodes: v.nodes.map((node) => ({ target: node.target })) }))));`);
+        must(violations.length === 0, `axe finds ${violations.map((v) => `${v.id} at ${v.nodes.map((n) => n.target).join(", ")}`).join("; ")}`);
+        const markup = await this.read<string>(`return "<!DOCTYPE html>\\n" + document.documentElement.outerHTML;`);
+        const file = join(states, `${this.driver.name}-${state.replace(/\W+/g, "-")}.html`);
+        writeFileSync(file, markup);
+        keptStates.add(file);
+    }
+
+    // Text at a reader's own larger size stays whole in every box: no part of
+    // the box clips what it holds.
+    async unclipped(): Promise<void> {
+        const clipped = await this.read<string[]>(`
+            return [...document.querySelectorAll("dialog[open], dialog[open] *")]
+                .filter((e) => e.scrollWidth > e.clientWidth + 1 || e.scrollHeight > e.clientHeight + 1)
+                .filter((e) => getComputedStyle(e).overflow !== "visible" || e.tagName === "INPUT")
+                .map((e) => e.className || e.tagName);`);
+        must(clipped.length === 0, `text is clipped in ${clipped.join(", ")}`);
+    }
+
+    // The picture's ink and bars against its background, by their colours as
+    // drawn: at least 4.5 : 1 for the ink of its texts and lines, 3 : 1 for the bars.
+    async contrast(window: string): Promise<void> {
+        const palette = await this.read<Record<"ink" | "bars" | "background", number[]>>(`return paletteOf(${JSON.stringify(window)});`);
+        const ink = contrast(palette.ink, palette.background);
+        const bars = contrast(palette.bars, palette.background);
+        must(ink >= 4.5 && (window !== "main" || bars >= 3), `contrast ${ink.toFixed(1)} of the ink and ${bars.toFixed(1)} of the bars (${JSON.stringify(palette)})`);
     }
 
     async step(step: Step): Promise<void> {
@@ -207,6 +259,9 @@ class ScenarioRun {
         else if ("expect" in step) await this.expect(step.expect);
         else if ("run" in step) await this.run(step.run);
         else if ("help" in step) await this.help(step.help);
+        else if ("check" in step) await this.check(step.check);
+        else if ("unclipped" in step) await this.unclipped();
+        else if ("contrast" in step) await this.contrast(step.contrast);
         else if ("screenshot" in step) {
             await this.driver.read("return new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done)))");
             await this.driver.screenshot(join(screens, `${this.driver.name}-${step.screenshot}-x${this.scale}.png`));
@@ -225,12 +280,20 @@ if (chosen.length === 0) {
 
 async function runIn(driver: Driver, scenario: Scenario): Promise<void> {
     const view = { width: 1024, height: 768, scale: 1, ...scenario.view };
-    if (!browsers[driver.name].supports(view.scale)) {
-        console.log(`- ${driver.name}: ${scenario.name} (skipped: no ratio of ${view.scale} here)`);
+    if (!browsers[driver.name].supports(view) || (scenario.contrastTheme && driver.name !== "chromium")) {
+        console.log(`- ${driver.name}: ${scenario.name} (skipped: the browser cannot be set so here)`);
         return;
     }
     const started = Date.now();
     await driver.open(pageUrl, view);
+    if (driver.name === "chromium") {
+        // A contrast theme as Windows gives one, emulated from the page's start,
+        // or none; the emulation lasts until it is changed.
+        const theme = scenario.contrastTheme;
+        const features = theme ? [{ name: "forced-colors", value: "active" }, { name: "prefers-color-scheme", value: theme }] : [];
+        await driver.devTools("Emulation.setEmulatedMedia", { features });
+        await driver.go(pageUrl);
+    }
     const run = new ScenarioRun(driver, view.scale);
     await run.read(watchPage);
     // The first box comes once the window is on screen.
@@ -255,6 +318,17 @@ for (const name of browserNames.length > 0 ? browserNames : ["chromium"]) {
         });
     }
     await driver.close();
+}
+// The Nu HTML checker over the built page and every state kept: no error.
+if (keptStates.size > 0) {
+    const checker = join(build, "..", "..", "web", "node_modules", "vnu-jar", "build", "dist", "vnu.jar");
+    const report = spawnSync("java", ["-jar", checker, "--errors-only", "--format", "text", pagePath, ...keptStates], { encoding: "utf8" });
+    if (report.status !== 0) {
+        failures++;
+        console.log(`FAILED the Nu HTML checker:\n${report.stderr}${report.stdout}`);
+    } else {
+        console.log(`ok the Nu HTML checker: the built page and ${keptStates.size} states, no error`);
+    }
 }
 console.log(failures === 0 ? "all scenarios passed" : `${failures} scenario(s) failed`);
 process.exit(failures === 0 ? 0 : 1);

@@ -16,6 +16,7 @@ export interface Expect {
     enabled?: string[];
     disabled?: string[];
     focus?: string;
+    focusFrame?: boolean;
     ended?: boolean;
     graphBlank?: boolean;
     chimes?: ("door" | "closing")[]; // every chime since the page opened
@@ -31,11 +32,15 @@ export type Step =
     | { expect: Expect }
     | { run: { customers: number; trials: number; chiSquare?: boolean; textsLeftOut?: boolean } }
     | { help: "printed" | "same as before" }
+    | { check: string } // axe-core finds nothing, and the markup is kept for the Nu checker
+    | { unclipped: true } // no part of the open box clips its text
+    | { contrast: "main" | "help" } // the window's picture reads against its background
     | { screenshot: string };
 
 export interface Scenario {
     name: string;
     view?: Partial<View>;
+    contrastTheme?: "dark" | "light"; // forced colours, as a contrast theme sets them
     steps: Step[];
 }
 
@@ -91,6 +96,7 @@ export const scenarios: Scenario[] = [
         name: "start-up shows the main window in place and asks for the customers",
         steps: [
             { expect: { ...freshWindow, at: [232, 99], titled: true, box: "customers", field: "100" } },
+            { check: "first box" },
             { screenshot: "start-up" },
         ],
     },
@@ -169,7 +175,9 @@ export const scenarios: Scenario[] = [
         steps: [
             ...enterCounts("35", "1000"),
             { run: { customers: 35, trials: 1000, chiSquare: true } },
-            { expect: { disabled: ["startButton"], enabled: ["quitButton", "initializeButton", "helpButton"], graphBlank: false } },
+            // Started with the mouse, the run leaves the focus on the graph without the keyboard's frame.
+            { expect: { disabled: ["startButton"], enabled: ["quitButton", "initializeButton", "helpButton"], graphBlank: false, focus: "graph", focusFrame: false } },
+            { check: "after a run" },
             { screenshot: "run-35x1000" },
             { click: "startButton" },
             { expect: { disabled: ["startButton"], box: null } },
@@ -219,6 +227,7 @@ export const scenarios: Scenario[] = [
             { run: { customers: 35, trials: 100 } },
             { click: "quitButton" },
             { expect: { box: "quit", chimes: ["closing"] } },
+            { check: "quit box" },
             { press: "Escape" },
             { expect: { box: "quit" } },
             { click: "close" },
@@ -277,6 +286,7 @@ export const scenarios: Scenario[] = [
             { click: "helpButton" },
             { expect: { window: "help", titled: true, focus: "closeButton", chimes: ["door"] } },
             { help: "printed" },
+            { check: "help window" },
             { screenshot: "help" },
             { click: "closeButton" },
             { expect: { ...freshWindow, titled: true, box: "customers", field: "100", chimes: ["door"] } },
@@ -288,6 +298,76 @@ export const scenarios: Scenario[] = [
     {
         name: "the keyboard goes round start, quit, initialize, the graph and help",
         steps: [...enterCounts("35", "100"), ...tabOrder(["startButton", "quitButton", "initializeButton", "graph", "helpButton"])],
+    },
+    {
+        // Never on the page itself: the focus is always on a control of the
+        // window or of the box.
+        name: "from the keyboard alone: both counts, a run, help and back, the quit question",
+        steps: [
+            { expect: { box: "customers", focus: "input-box-field" } },
+            { type: "35" },
+            { press: "Enter" },
+            { expect: { box: "trials", focus: "input-box-field" } },
+            { press: "Enter" },
+            { expect: { box: null, focus: "startButton" } },
+            { press: "Space" },
+            { expect: { graphBlank: false, disabled: ["startButton"], focus: "graph", focusFrame: true } },
+            { press: "Tab" },
+            { expect: { focus: "helpButton" } },
+            { press: "Enter" },
+            { expect: { window: "help", focus: "closeButton" } },
+            { press: "Tab" },
+            { expect: { focus: "helpText" } },
+            { press: "Shift+Tab" },
+            { expect: { focus: "closeButton" } },
+            { press: "Space" },
+            { expect: { window: "main", box: "customers", focus: "input-box-field" } },
+            { press: "Escape" },
+            { expect: { box: "confirm", focus: "yes" } },
+            { press: "n" },
+            { expect: { box: "customers", focus: "input-box-field" } },
+            { press: "Enter" },
+            { press: "Enter" },
+            { expect: { box: null, focus: "startButton" } },
+            { press: "Tab" },
+            { expect: { focus: "quitButton" } },
+            { press: "Enter" },
+            { expect: { box: "quit", focus: "yes" } },
+            { press: "n" },
+            { expect: { box: null, focus: "quitButton" } },
+        ],
+    },
+    ...(["dark", "light"] as const).map(
+        (contrastTheme): Scenario => ({
+            name: `under a ${contrastTheme} contrast theme the graph and the help text stay readable`,
+            contrastTheme,
+            steps: [
+                ...enterCounts("35", "1000"),
+                { run: { customers: 35, trials: 1000 } },
+                { contrast: "main" },
+                { screenshot: `contrast-${contrastTheme}-run` },
+                { click: "helpButton" },
+                { help: "printed" },
+                { contrast: "help" },
+                { screenshot: `contrast-${contrastTheme}-help` },
+            ],
+        }),
+    ),
+    {
+        name: "with a minimum font size of 32 pixels every box shows its texts whole",
+        view: { minimumFontSize: 32 },
+        steps: [
+            { unclipped: true },
+            { press: "Escape" },
+            { expect: { box: "confirm" } },
+            { unclipped: true },
+            { screenshot: "large-text-confirm" },
+            { press: "n" },
+            { press: "Enter" },
+            { expect: { box: "trials" } },
+            { unclipped: true },
+            { screenshot: "large-text-box" },
+        ],
     },
     {
         name: "in an 800 x 600 viewport the window moves up just enough to be whole",

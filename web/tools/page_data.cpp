@@ -93,7 +93,8 @@ ordered_json Window(const form::WindowLayout& window) {
               {"right", form::TwipsToPixels(window.rule.right, kCssDpi)},
               {"top", form::TwipsToPixels(window.rule.y, kCssDpi)}}},
             {"controls", controls},
-            {"captions", captions}};
+            {"captions", captions},
+            {"heading", window.heading}};
 }
 
 ordered_json Form() {
@@ -105,7 +106,6 @@ ordered_json Form() {
     faces += "sans-serif";
     return {{"faces", faces},
             {"windows", {Window(form::kMainWindow), Window(form::kHelpWindow)}},
-            {"nameSeparator", texts::kNameSeparator},
             {"boxes",
              {{"ok", texts::kOk},
               {"cancel", texts::kCancel},

@@ -15,6 +15,8 @@ packages=(
     # WebDriver, WebKit under a virtual display, and a Japanese face, without
     # which Chromium draws no text at all.
     chromium chromium-driver webkit2gtk-driver xvfb xauth fonts-ipafont-gothic fontconfig
+    # The W3C Nu HTML checker, from npm, runs on Java.
+    default-jre-headless
 )
 # A machine with its own Node.js keeps it; Debian's is new enough otherwise.
 if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
