@@ -10,6 +10,9 @@ namespace form::texts {
 // The face the windows were laid out for.
 inline constexpr std::string_view kLayoutFace = "ＭＳ Ｐゴシック";
 
+// The program's name, as a menu or a home screen lists it.
+inline constexpr std::string_view kProgramName = "ペルナムの実験３";
+
 // The main window.
 inline constexpr std::string_view kMainCaption =
     " ペルナムの実験３　お釣りの５００円玉は何枚用意すればよいか";

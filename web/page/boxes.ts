@@ -124,6 +124,9 @@ function askText(
         field.value = defaultText;
         field.setAttribute("autocomplete", "off");
         field.setAttribute("aria-label", prompt);
+        // An on-screen keyboard of digits; an input method's full-width
+        // digits are still taken, the field being text.
+        field.inputMode = "decimal";
         label.htmlFor = field.id = "input-box-field";
         box.body.append(label, field);
         const answer = (text: string) => {
@@ -133,10 +136,24 @@ function askText(
         box.button("ok", texts.ok, () => answer(field.value));
         box.button("cancel", texts.cancel, () => answer(""));
         box.closeBox.addEventListener("click", () => answer(""));
+        // The Enter that confirms an input method's conversion is the
+        // method's, not an answer: Safari says so by keyCode 229 alone.
         field.addEventListener("keydown", (event) => {
-            if (event.key === "Enter" && !event.isComposing) {
+            if (event.key === "Enter" && !event.isComposing && event.keyCode !== 229) {
                 event.preventDefault();
                 answer(field.value);
+            }
+        });
+        // The first tap on a touch screen would leave the caret where the
+        // finger fell, and "35" would be typed beside the default: the whole
+        // text is selected again, so that what is typed replaces it.
+        let touched = false;
+        let tapped = false;
+        field.addEventListener("pointerdown", (event) => (touched = event.pointerType === "touch"));
+        field.addEventListener("click", () => {
+            if (touched && !tapped) {
+                tapped = true;
+                field.select();
             }
         });
         box.dialog.addEventListener("cancel", (event) => {

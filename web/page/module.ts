@@ -57,6 +57,9 @@ interface SpokenEntry {
     heading: boolean;
 }
 
+// The module in JavaScript, from binaryen's wasm2js at build time.
+declare function pernamTranslation(imports: object): ModuleExports;
+
 const utf8Encoder = new TextEncoder();
 const utf8Decoder = new TextDecoder("utf-8");
 
@@ -120,8 +123,17 @@ class ProgramModule {
                 fd_seek: () => 70, // ESPIPE: standard error is no file to seek in
             },
         };
-        const { instance } = await WebAssembly.instantiate(decodeBase64(base64), imports);
-        module = new ProgramModule(instance.exports as unknown as ModuleExports);
+        let exports: ModuleExports;
+        try {
+            const { instance } = await WebAssembly.instantiate(decodeBase64(base64), imports);
+            exports = instance.exports as unknown as ModuleExports;
+        } catch {
+            // No WebAssembly here, or none that runs this module (Lockdown
+            // Mode on an iPad, a JavaScript engine without its JIT): the same
+            // module, translated to JavaScript by the build.
+            exports = pernamTranslation(imports);
+        }
+        module = new ProgramModule(exports);
         module.exports._initialize();
         return module;
     }

@@ -15,11 +15,27 @@ class Program {
     ) {
         this.chimes = new ChimePlayer(waves);
         forcedColours.addEventListener("change", () => this.redrawPictures());
+        // A rotated tablet, a snapped or resized window: the window placed again.
+        addEventListener("resize", () => this.window?.place((rect, viewport) => this.module.placeWithin(rect, viewport)));
+        this.watchPixelRatio();
         // Whether the last key or button press came from the keyboard, for
         // the pictures' focus frame.
         for (const [type, input] of [["keydown", "keyboard"], ["pointerdown", "pointer"]] as const) {
             document.addEventListener(type, () => (document.documentElement.dataset["input"] = input), true);
         }
+    }
+
+    // A zoom or a screen of another density: the pictures drawn again crisp
+    // at the new ratio, from what they hold, rather than scaled.
+    private watchPixelRatio(): void {
+        matchMedia(`(resolution: ${devicePixelRatio}dppx)`).addEventListener(
+            "change",
+            () => {
+                this.redrawPictures();
+                this.watchPixelRatio();
+            },
+            { once: true },
+        );
     }
 
     // The window's pictures drawn again from what they hold, at the device's
@@ -138,6 +154,12 @@ class Program {
         this.window = null;
         document.body.replaceChildren();
     }
+}
+
+// Served from a web server as the folder that names a manifest, the page
+// keeps itself for use with no network; opened as a file it needs none.
+if (document.querySelector('link[rel="manifest"]') && "serviceWorker" in navigator) {
+    navigator.serviceWorker.register("service-worker.js").catch(() => undefined);
 }
 
 ProgramModule.load(pernamAssets.engine).then(

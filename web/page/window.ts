@@ -120,12 +120,18 @@ class FormWindow {
         );
     }
 
-    // Shows the window at its place, moved the least distance that keeps it
-    // whole in the page's viewport; in a viewport smaller than the window its
-    // top-left corner stays in view.
     show(place: (window: PixelRect, viewport: PixelRect) => { left: number; top: number }): void {
         document.title = this.form.caption;
         document.body.append(this.element);
+        this.place(place);
+    }
+
+    // The window at its place, moved the least distance that keeps it whole
+    // in the page's viewport, from its place again each time the viewport
+    // changes, so that it goes back toward it when room returns; in a
+    // viewport smaller than the window its top-left corner stays in view and
+    // the page scrolls to the rest.
+    place(place: (window: PixelRect, viewport: PixelRect) => { left: number; top: number }): void {
         const where = place(this.form.clientRect, {
             left: 0,
             top: 0,

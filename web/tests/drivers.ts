@@ -35,6 +35,7 @@ export interface View {
     height: number;
     scale: number; // device pixels per CSS pixel
     minimumFontSize?: number; // CSS pixels: no text smaller, as a reader's setting makes it
+    jitless?: boolean; // V8 without its JIT, and so without WebAssembly, as a school's policy may set it
 }
 
 // chromedriver itself turns off background networking, sync and the first
@@ -54,14 +55,18 @@ export const browsers = {
             chrome.Driver.createSession(
                 new chrome.Options()
                     .setChromeBinaryPath(process.env["CHROMIUM"] ?? "/usr/bin/chromium")
-                    .addArguments(...chromiumFlags, `--force-device-scale-factor=${view.scale}`)
+                    .addArguments(
+                        ...chromiumFlags,
+                        `--force-device-scale-factor=${view.scale}`,
+                        ...(view.jitless ? ["--js-flags=--jitless"] : []),
+                    )
                     .setUserPreferences({ webkit: { webprefs: { minimum_font_size: view.minimumFontSize ?? 0 } } }),
                 executor,
             ),
     },
     webkit: {
         program: "WebKitWebDriver",
-        supports: (view: View) => Number.isInteger(view.scale) && !view.minimumFontSize,
+        supports: (view: View) => Number.isInteger(view.scale) && !view.minimumFontSize && !view.jitless,
         environment: (scale: number) => ({ GDK_SCALE: String(scale) }),
         connect: (executor: Http.Executor, _view: View): WebDriver =>
             WebDriver.createSession(executor, new Capabilities({ "webkitgtk:browserOptions": { args: ["--automation"] } })),
@@ -88,21 +93,17 @@ export class Driver {
 
     constructor(readonly name: BrowserName) {}
 
-    // A fresh page, in a fresh browser when the pixel ratio or the minimum
-    // font size changes, which are fixed at its start; `beforeLoad` runs ahead
-    // of the page's script (Chromium only).
+    // A fresh page, in a fresh browser when the pixel ratio, the minimum
+    // font size, the JIT or the script ahead of every page's changes, which
+    // last the browser's life; `beforeLoad` runs ahead of the page's script
+    // (Chromium only).
     async open(url: string, view: View, beforeLoad = ""): Promise<void> {
-        const settings = `${view.scale} ${view.minimumFontSize ?? 0}`;
+        const settings = `${view.scale} ${view.minimumFontSize ?? 0} ${view.jitless ?? false} ${beforeLoad}`;
         if (!this.driver || settings !== this.started) {
             await this.start(view);
             this.started = settings;
         }
-        // The window's size includes the browser's own frame: grown by it,
-        // the viewport is the size asked for.
-        const browserWindow = this.session.manage().window();
-        await browserWindow.setRect({ width: view.width, height: view.height });
-        const [width, height] = await this.read<[number, number]>("return [innerWidth, innerHeight]");
-        await browserWindow.setRect({ width: 2 * view.width - width, height: 2 * view.height - height });
+        await this.viewport(view.width, view.height);
         if (beforeLoad) {
             if (!(this.session instanceof chrome.Driver)) {
                 throw new Error(`${this.name} cannot run a script ahead of the page's`);
@@ -127,6 +128,16 @@ export class Driver {
         const driver = browser.connect(executor, view);
         this.version = `${this.name} ${(await driver.getCapabilities()).getBrowserVersion()}`;
         this.driver = driver;
+    }
+
+    // The window's size includes the browser's own frame: grown by it, the
+    // viewport is the size asked for, as a rotated tablet or a snapped
+    // window gives it.
+    async viewport(width: number, height: number): Promise<void> {
+        const browserWindow = this.session.manage().window();
+        await browserWindow.setRect({ width, height });
+        const [inner, innerHeight] = await this.read<[number, number]>("return [innerWidth, innerHeight]");
+        await browserWindow.setRect({ width: 2 * width - inner, height: 2 * height - innerHeight });
     }
 
     // A new document in the same browser.
@@ -176,12 +187,13 @@ export class Driver {
         return this.session.executeAsyncScript<T>(`const done = arguments[arguments.length - 1];\n${body}`);
     }
 
-    // A command of Chromium's DevTools protocol, such as an emulation.
-    async devTools(command: string, params: object): Promise<void> {
+    // A command of Chromium's DevTools protocol, such as an emulation, and
+    // what it answers.
+    async devTools<T = unknown>(command: string, params: object): Promise<T> {
         if (!(this.session instanceof chrome.Driver)) {
             throw new Error(`${this.name} takes no DevTools command`);
         }
-        await this.session.sendDevToolsCommand(command, params);
+        return (await this.session.sendAndGetDevToolsCommand(command, params)) as T;
     }
 
     async screenshot(path: string): Promise<void> {

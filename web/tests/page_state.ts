@@ -13,6 +13,7 @@ export interface PageState {
     enabled: Record<string, boolean>;
     focus: string;
     focusFrame: boolean; // the focused picture shows the keyboard's frame
+    reachable: boolean; // every control of the window can be scrolled to
     ended: boolean;
     graphBlank: boolean | null; // no pixel drawn, no row for a screen reader
     chimes: number[]; // durations of the chimes started, in seconds
@@ -95,6 +96,11 @@ export const readState = `
         enabled,
         focus: active && active !== document.body ? (active.id || active.dataset.answer || active.tagName) : "",
         focusFrame: !!active && getComputedStyle(active, "::after").content !== "none",
+        reachable: [...document.querySelectorAll(".window > *")].every((e) => {
+            const r = e.getBoundingClientRect();
+            const page = document.documentElement;
+            return r.left + scrollX >= 0 && r.top + scrollY >= 0 && r.right + scrollX <= page.scrollWidth && r.bottom + scrollY <= page.scrollHeight;
+        }),
         ended: document.body.children.length === 0,
         graphBlank,
         chimes: window.pernamChimes || [],

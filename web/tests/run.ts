@@ -2,8 +2,10 @@
 // file://, and exits non-zero if any step fails:
 //   node run.js <build folder> [chromium] [webkit]
 import { execFileSync, spawnSync } from "node:child_process";
-import { mkdirSync, readFileSync, readdirSync, writeFileSync } from "node:fs";
-import { join, resolve } from "node:path";
+import { existsSync, mkdirSync, readFileSync, readdirSync, writeFileSync } from "node:fs";
+import { createServer } from "node:http";
+import type { AddressInfo } from "node:net";
+import { extname, join, resolve } from "node:path";
 import { pathToFileURL } from "node:url";
 import { BrowserName, Driver, browsers } from "./drivers.js";
 import { PageState, canvasPixels, readState, watchPage } from "./page_state.js";
@@ -104,12 +106,16 @@ const runProtocol = [
     "pointer default",
 ];
 
+type GraphRun = { customers: number; trials: number; chiSquare?: boolean; textsLeftOut?: boolean };
+
 class ScenarioRun {
     private helpPrint = "";
 
     constructor(
         private readonly driver: Driver,
-        private readonly scale: number,
+        private scale: number,
+        private readonly url: string,
+        private readonly site: Site | null,
     ) {}
 
     read<T>(body: string): Promise<T> {
@@ -140,13 +146,20 @@ class ScenarioRun {
     // drawing of the tallies its bars show, with the rows, name and mean it
     // gives them. With the texts left out, the canvas holds nothing but that
     // drawing.
-    async run(run: { customers: number; trials: number; chiSquare?: boolean; textsLeftOut?: boolean }): Promise<void> {
+    async run(run: GraphRun): Promise<void> {
         await this.read(watchPage);
         if (run.textsLeftOut) {
             await this.read("CanvasRenderingContext2D.prototype.fillText = function () {};");
         }
         await this.click("startButton", false);
         await this.expect({ disabled: ["startButton"] });
+        await this.graph(run, true);
+    }
+
+    // The graph on the page as it is, held against the shared drawing of the
+    // tallies its bars show at the device's ratio now, and, just after a run,
+    // the run's changes of the buttons and the pointer.
+    async graph(run: GraphRun, justRun = false): Promise<void> {
         const seen = await this.read<{ changes: string[]; colours: string[]; pixels: string; mean: string; name: string; rows: string[] }>(`return {
                 changes: window.pernamChanges(),
                 colours: ["startButton", "quitButton"].map((id) => getComputedStyle(document.getElementById(id)).color),
@@ -161,7 +174,7 @@ class ScenarioRun {
             barsDiffer: number; linesMissing: number; stray: number; firstDifference: number[]; ticks: number[]; labelRow: number[];
         };
         const graph = reference<Read>("graph", pixelsFile(seen.pixels, "graph"), String(this.scale), String(run.customers), String(run.trials));
-        must(seen.changes.join() === runProtocol.join(), `the run changed ${seen.changes.join(", ")}`);
+        must(!justRun || seen.changes.join() === runProtocol.join(), `the run changed ${seen.changes.join(", ")}`);
         // The disabled start button looks it, beside the enabled quit button.
         must(seen.colours[0] !== seen.colours[1], `the disabled start button is drawn like an enabled one (${seen.colours})`);
         must(graph.readable, `bars that are no count: ${graph.width ?? "a canvas of another size"}`);
@@ -241,6 +254,40 @@ class ScenarioRun {
         must(clipped.length === 0, `text is clipped in ${clipped.join(", ")}`);
     }
 
+    // A finger's tap on the centre of an element, as a touch screen gives it.
+    async tap(selector: string): Promise<void> {
+        const [x, y] = await this.read<[number, number]>(`
+            const r = document.querySelector(${JSON.stringify(selector)}).getBoundingClientRect();
+            return [r.left + r.width / 2, r.top + r.height / 2];`);
+        await this.driver.devTools("Input.dispatchTouchEvent", { type: "touchStart", touchPoints: [{ x, y }] });
+        await this.driver.devTools("Input.dispatchTouchEvent", { type: "touchEnd", touchPoints: [] });
+    }
+
+    // Every button of the open box, and its close box, at least this large.
+    async targets(size: number): Promise<void> {
+        const small = await this.read<string[]>(`
+            return [...document.querySelectorAll("dialog[open] button")]
+                .map((b) => [b.className || b.dataset.answer, b.getBoundingClientRect()])
+                .filter(([, r]) => r.width < ${size} || r.height < ${size})
+                .map(([name, r]) => name + " " + r.width + " x " + r.height);`);
+        must(small.length === 0, `targets smaller than ${size} x ${size}: ${small.join(", ")}`);
+    }
+
+    // Served, the page is one a browser would install, and its service
+    // worker has taken it over.
+    async installable(): Promise<void> {
+        await this.driver.read(`return navigator.serviceWorker.ready`);
+        for (let waited = 0; !(await this.read<boolean>("return !!navigator.serviceWorker.controller")); waited += 50) {
+            must(waited < 5000, "no service worker took the page over");
+            await sleep(50);
+        }
+        if (this.driver.name === "chromium") {
+            const { installabilityErrors } = await this.driver.devTools<{ installabilityErrors: { errorId: string }[] }>(
+                "Page.getInstallabilityErrors", {});
+            must(installabilityErrors.length === 0, `not installable: ${installabilityErrors.map((e) => e.errorId).join(", ")}`);
+        }
+    }
+
     // The picture's ink and bars against its background, by their colours as
     // drawn: at least 4.5 : 1 for the ink of its texts and lines, 3 : 1 for the bars.
     async contrast(window: string): Promise<void> {
@@ -262,6 +309,27 @@ class ScenarioRun {
         else if ("check" in step) await this.check(step.check);
         else if ("unclipped" in step) await this.unclipped();
         else if ("contrast" in step) await this.contrast(step.contrast);
+        else if ("graph" in step) await this.graph(step.graph);
+        else if ("imeEnter" in step) {
+            // The Enter that confirms a conversion, as Safari delivers it.
+            await this.read(`document.activeElement.dispatchEvent(new KeyboardEvent("keydown",
+                { key: "Enter", code: "Enter", keyCode: 229, bubbles: true, cancelable: true }));`);
+        } else if ("tap" in step) await this.tap(step.tap);
+        else if ("targets" in step) await this.targets(step.targets);
+        else if ("viewport" in step) await this.driver.viewport(...step.viewport);
+        else if ("pixelRatio" in step) {
+            // A zoom, or the window moved to a screen of another density.
+            await this.driver.devTools("Emulation.setDeviceMetricsOverride", {
+                width: 0, height: 0, deviceScaleFactor: step.pixelRatio, mobile: false,
+            });
+            this.scale = step.pixelRatio;
+            await this.driver.read("return new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done)))");
+        } else if ("installable" in step) await this.installable();
+        else if ("offline" in step) await this.site?.stop();
+        else if ("reload" in step) {
+            await this.driver.go(this.url);
+            await this.read(watchPage);
+        }
         else if ("screenshot" in step) {
             await this.driver.read("return new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done)))");
             await this.driver.screenshot(join(screens, `${this.driver.name}-${step.screenshot}-x${this.scale}.png`));
@@ -280,21 +348,37 @@ if (chosen.length === 0) {
 
 async function runIn(driver: Driver, scenario: Scenario): Promise<void> {
     const view = { width: 1024, height: 768, scale: 1, ...scenario.view };
-    if (!browsers[driver.name].supports(view) || (scenario.contrastTheme && driver.name !== "chromium")) {
+    const chromiumOnly = scenario.contrastTheme || scenario.touch || scenario.withoutWebAssembly || scenario.chromiumOnly;
+    if (!browsers[driver.name].supports(view) || (chromiumOnly && driver.name !== "chromium")) {
         console.log(`- ${driver.name}: ${scenario.name} (skipped: the browser cannot be set so here)`);
         return;
     }
     const started = Date.now();
-    await driver.open(pageUrl, view);
-    if (driver.name === "chromium") {
-        // A contrast theme as Windows gives one, emulated from the page's start,
-        // or none; the emulation lasts until it is changed.
-        const theme = scenario.contrastTheme;
-        const features = theme ? [{ name: "forced-colors", value: "active" }, { name: "prefers-color-scheme", value: theme }] : [];
-        await driver.devTools("Emulation.setEmulatedMedia", { features });
-        await driver.go(pageUrl);
+    const site = scenario.served ? await serve(join(build, "site")) : null;
+    const url = site?.url ?? pageUrl;
+    try {
+        // WebAssembly taken away before the page's scripts run, as Lockdown Mode has it.
+        await driver.open(url, view, scenario.withoutWebAssembly ? "delete globalThis.WebAssembly;" : "");
+        if (driver.name === "chromium") {
+            // A contrast theme as Windows gives one, and a touch screen,
+            // emulated from the page's start, or none: an emulation lasts
+            // until it is changed.
+            const theme = scenario.contrastTheme;
+            const features = theme ? [{ name: "forced-colors", value: "active" }, { name: "prefers-color-scheme", value: theme }] : [];
+            await driver.devTools("Emulation.setEmulatedMedia", { features });
+            await driver.devTools("Emulation.setTouchEmulationEnabled", { enabled: !!scenario.touch, maxTouchPoints: 5 });
+            await driver.devTools("Emulation.clearDeviceMetricsOverride", {});
+            await driver.go(url);
+        }
+        await runSteps(driver, scenario, view.scale, url, site);
+    } finally {
+        await site?.stop();
     }
-    const run = new ScenarioRun(driver, view.scale);
+    console.log(`ok ${driver.name}: ${scenario.name} (${Date.now() - started} ms)`);
+}
+
+async function runSteps(driver: Driver, scenario: Scenario, scale: number, url: string, site: Site | null): Promise<void> {
+    const run = new ScenarioRun(driver, scale, url, site);
     await run.read(watchPage);
     // The first box comes once the window is on screen.
     await run.expect({ box: "customers" });
@@ -305,7 +389,47 @@ async function runIn(driver: Driver, scenario: Scenario): Promise<void> {
             throw new Error(`step ${index + 1} ${JSON.stringify(step)}: ${(error as Error).message}`);
         }
     }
-    console.log(`ok ${driver.name}: ${scenario.name} (${Date.now() - started} ms)`);
+}
+
+// The folder for a web server, served from the loopback address until stopped.
+interface Site {
+    url: string;
+    stop(): Promise<void>;
+}
+function serve(folder: string): Promise<Site> {
+    const types: Record<string, string> = {
+        ".html": "text/html; charset=utf-8",
+        ".js": "text/javascript",
+        ".webmanifest": "application/manifest+json",
+        ".png": "image/png",
+    };
+    const server = createServer((request, response) => {
+        const path = decodeURIComponent(new URL(request.url ?? "/", "http://host").pathname);
+        const file = join(folder, path.endsWith("/") ? `${path}index.html` : path);
+        if (!file.startsWith(folder) || !existsSync(file)) {
+            response.writeHead(404).end();
+            return;
+        }
+        response.writeHead(200, { "content-type": types[extname(file)] ?? "application/octet-stream" });
+        response.end(readFileSync(file));
+    });
+    return new Promise((ready) =>
+        server.listen(0, "127.0.0.1", () => {
+            const address = server.address() as AddressInfo;
+            let stopped = false;
+            ready({
+                url: `http://127.0.0.1:${address.port}/`,
+                stop: () => {
+                    if (stopped) {
+                        return Promise.resolve();
+                    }
+                    stopped = true;
+                    server.closeAllConnections();
+                    return new Promise((done) => server.close(() => done()));
+                },
+            });
+        }),
+    );
 }
 
 let failures = 0;

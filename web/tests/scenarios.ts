@@ -17,6 +17,7 @@ export interface Expect {
     disabled?: string[];
     focus?: string;
     focusFrame?: boolean;
+    reachable?: boolean; // every control of the window within the page's scrolling
     ended?: boolean;
     graphBlank?: boolean;
     chimes?: ("door" | "closing")[]; // every chime since the page opened
@@ -35,12 +36,25 @@ export type Step =
     | { check: string } // axe-core finds nothing, and the markup is kept for the Nu checker
     | { unclipped: true } // no part of the open box clips its text
     | { contrast: "main" | "help" } // the window's picture reads against its background
+    | { graph: { customers: number; trials: number } } // the graph as it is now, held against the shared drawing
+    | { imeEnter: true } // the Enter that confirms an input method's conversion, as Safari sends it
+    | { tap: string } // a finger's tap on an element
+    | { targets: number } // the open box's buttons and close box at least this many pixels square
+    | { viewport: [number, number] } // the viewport changes to this size
+    | { pixelRatio: number } // the device's pixel ratio changes: a zoom, another screen
+    | { installable: true } // served, the page can be installed and its service worker holds it
+    | { offline: true } // the web server stops
+    | { reload: true } // the page is opened again at the same address
     | { screenshot: string };
 
 export interface Scenario {
     name: string;
     view?: Partial<View>;
     contrastTheme?: "dark" | "light"; // forced colours, as a contrast theme sets them
+    touch?: boolean; // a touch screen: a coarse pointer and a finger's taps
+    withoutWebAssembly?: boolean; // WebAssembly removed before the page's scripts
+    served?: boolean; // from a web server on the loopback address, not from file://
+    chromiumOnly?: boolean; // it needs what only Chromium can be told
     steps: Step[];
 }
 
@@ -367,6 +381,89 @@ export const scenarios: Scenario[] = [
             { expect: { box: "trials" } },
             { unclipped: true },
             { screenshot: "large-text-box" },
+        ],
+    },
+    // Where WebAssembly cannot run: the same program, translated to JavaScript.
+    ...[
+        { kind: "with WebAssembly removed before the page's scripts", scenario: { withoutWebAssembly: true } },
+        { kind: "in V8 without its JIT", scenario: { view: { jitless: true }, chromiumOnly: true } },
+    ].map(
+        ({ kind, scenario }): Scenario => ({
+            name: `${kind}: both counts, a run of 35 x 1000 by the exact law, help and back, quit`,
+            ...scenario,
+            steps: [
+                ...enterCounts("35", "1000"),
+                { run: { customers: 35, trials: 1000, chiSquare: true } },
+                { click: "helpButton" },
+                { help: "printed" },
+                { click: "closeButton" },
+                { expect: { window: "main", box: "customers" } },
+                { press: "Escape" },
+                { press: "Enter" },
+                { expect: { ended: true } },
+            ],
+        }),
+    ),
+    {
+        name: "served from a web server, the page can be installed, and after one visit it opens and runs with no server",
+        served: true,
+        steps: [
+            { installable: true },
+            { offline: true },
+            { reload: true },
+            { expect: { box: "customers", field: "100" } },
+            ...enterCounts("35", "100"),
+            { run: { customers: 35, trials: 100 } },
+        ],
+    },
+    {
+        name: "the Enter that confirms an input method's conversion does not answer the box",
+        steps: [
+            { type: "３５" },
+            { imeEnter: true },
+            { expect: { box: "customers", field: "unselected ３５" } },
+            { press: "Enter" },
+            { expect: { box: "trials", customers: "35" } },
+        ],
+    },
+    {
+        name: "on a touch screen the first tap leaves the default selected, and every box's button is a finger wide",
+        touch: true,
+        steps: [
+            { tap: "dialog[open] input" },
+            { expect: { box: "customers", field: "100" } },
+            { targets: 44 },
+            { type: "35" },
+            { press: "Escape" },
+            { expect: { box: "confirm" } },
+            { targets: 44 },
+            { screenshot: "touch-confirm" },
+        ],
+    },
+    {
+        name: "a viewport that narrows moves the window the least distance and back when room returns; too narrow, it scrolls",
+        steps: [
+            { expect: { at: [232, 99] } },
+            ...enterCounts("35", "100"),
+            { viewport: [683, 657] },
+            { expect: { at: [128, 99], reachable: true } },
+            { viewport: [768, 1024] },
+            { expect: { at: [213, 99], reachable: true } },
+            { viewport: [400, 700] },
+            { expect: { at: [0, 99], reachable: true } },
+            { viewport: [1024, 768] },
+            { expect: { at: [232, 99] } },
+        ],
+    },
+    {
+        name: "when the pixel ratio changes after a run the graph is drawn again crisp at the new ratio",
+        chromiumOnly: true,
+        steps: [
+            ...enterCounts("35", "1000"),
+            { run: { customers: 35, trials: 1000 } },
+            { pixelRatio: 2 },
+            { graph: { customers: 35, trials: 1000 } },
+            { screenshot: "ratio-changed" },
         ],
     },
     {

@@ -104,7 +104,8 @@ ordered_json Form() {
         faces += "\"" + std::string(face) + "\", ";
     }
     faces += "sans-serif";
-    return {{"faces", faces},
+    return {{"programName", texts::kProgramName},
+            {"faces", faces},
             {"windows", {Window(form::kMainWindow), Window(form::kHelpWindow)}},
             {"boxes",
              {{"ok", texts::kOk},

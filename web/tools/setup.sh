@@ -11,6 +11,8 @@ packages=(
     # double); clang 22 with the WASI libraries compiles it unchanged.
     clang-22 lld-22 libc++-22-dev-wasm32 libc++abi-22-dev-wasm32 libclang-rt-22-dev-wasm32
     wasi-libc
+    # The module in JavaScript for a browser without WebAssembly.
+    binaryen
     # The end-to-end tests: Chromium headless and WebKit, each through its
     # WebDriver, WebKit under a virtual display, and a Japanese face, without
     # which Chromium draws no text at all.
