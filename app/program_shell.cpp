@@ -54,10 +54,21 @@ void ProgramShell::Show(std::string_view name) {
         model_.Activated(name);
         TakeSteps();
     });
+    // Moved to a screen of another pixel ratio, its pictures are drawn again
+    // crisp there from what they hold.
+    connect(window, &controls::FormWindow::ScreenChanged, this, [this, window, &layout] {
+        for (const form::Control& control : layout.controls) {
+            if (picture::PictureSurface* surface = model_.Picture(control.name)) {
+                if (surface->PixelRatio() != window->devicePixelRatioF()) {
+                    surface->Redraw(window->devicePixelRatioF());
+                }
+            }
+        }
+    });
     for (const form::Control& control : layout.controls) {
         if (control.kind == form::ControlKind::Picture) {
-            model_.Attach(control.name, *window->Picture(control.name), controls::LogicalDpi(),
-                          window->devicePixelRatioF());
+            model_.Attach(control.name, *window->Picture(control.name),
+                          controls::LogicalDpi(window->screen()), window->devicePixelRatioF());
         }
     }
     window_ = window;
@@ -74,6 +85,8 @@ void ProgramShell::Take(const program::Step& step) {
             Show(step.window);
             break;
         case StepKind::UnloadWindow:
+            // The next window comes up on the screen this one was on.
+            screen_ = window_->screen();
             controls::UnloadWindow(*window_);
             window_ = nullptr;
             break;

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QScreen>
 #include <string_view>
 
 #include "controls/dialogs.h"
@@ -39,6 +40,7 @@ private:
     sound::ChimePlayer& chimes_;
     program::ProgramModel model_;
     QPointer<controls::FormWindow> window_;
+    QPointer<QScreen> screen_;
     // Steps are taken by one loop at a time: a command clicked while a run
     // lets input through is queued by the program, and this loop takes it.
     bool taking_ = false;

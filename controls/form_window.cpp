@@ -1,7 +1,10 @@
 #include "controls/form_window.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QWindow>
 #include <algorithm>
 #include <stdexcept>
 #include <string>
@@ -24,10 +27,10 @@ void Colour(QWidget& widget, const form::Control& control) {
     widget.setPalette(colours);
 }
 
-QWidget* MakeButton(QWidget& window, const form::Control& control) {
+QWidget* MakeButton(QWidget& window, const form::Control& control, const QScreen* screen) {
     auto* button = new QPushButton(ToQString(control.text), &window);
     if (control.font.pixelsAt96Dpi > 0) {
-        button->setFont(GothicFont(control.font));
+        button->setFont(GothicFont(control.font, screen));
     }
     button->setFocusPolicy(Qt::StrongFocus);
     if (!control.description.empty()) {
@@ -38,10 +41,10 @@ QWidget* MakeButton(QWidget& window, const form::Control& control) {
     return button;
 }
 
-QWidget* MakeLabel(QWidget& window, const form::Control& control) {
+QWidget* MakeLabel(QWidget& window, const form::Control& control, const QScreen* screen) {
     auto* label = new QLabel(ToQString(control.text), &window);
     label->setTextFormat(Qt::PlainText);
-    label->setFont(GothicFont(control.font));
+    label->setFont(GothicFont(control.font, screen));
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setFrameStyle(control.border == form::Border::Flat ? QFrame::Box | QFrame::Plain
                                                               : QFrame::WinPanel | QFrame::Sunken);
@@ -52,10 +55,10 @@ QWidget* MakeLabel(QWidget& window, const form::Control& control) {
     return label;
 }
 
-QWidget* MakePicture(QWidget& window, const form::Control& control) {
+QWidget* MakePicture(QWidget& window, const form::Control& control, const QScreen* screen) {
     auto* picture = new PictureArea(&window, control.spoken);
     Colour(*picture, control);
-    picture->setFont(GothicFont(control.font));
+    picture->setFont(GothicFont(control.font, screen));
     picture->setFocusPolicy(Qt::StrongFocus);
     if (!control.spokenName.empty()) {
         picture->setAccessibleName(ToQString(control.spokenName));
@@ -79,41 +82,47 @@ QColor ToQColor(form::Colour colour, const QPalette& palette) {
     return {colour.red, colour.green, colour.blue};
 }
 
-FormWindow::FormWindow(const form::WindowLayout& layout)
+FormWindow::FormWindow(const form::WindowLayout& layout, QScreen* screen)
     : QWidget(nullptr, kWindowFlags), layout_(layout) {
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    setScreen(screen);
     ReportAsWindow(*this);
     setWindowTitle(ToQString(layout.caption));
     QPalette face = palette();
     face.setColor(QPalette::Window, face.color(QPalette::Button));
     setPalette(face);
     setAutoFillBackground(true);
-    setGeometry(PixelsOfTwips(layout.client));
+    // Twips at the dpi of the screen it comes up on, its place from that
+    // screen's top-left corner.
+    setGeometry(PixelsOfTwips(layout.client, screen).translated(screen->geometry().topLeft()));
 
     // Made first, the rule lies under every control: a line drawn on the
     // window, under the buttons' lower edges. Both ends are included.
     auto* rule = new HorizontalRule(this);
-    const int left = PixelsOfTwips(layout.rule.left);
-    rule->setGeometry(left, PixelsOfTwips(layout.rule.y),
-                      PixelsOfTwips(layout.rule.right) - left + 1, 1);
+    const int left = PixelsOfTwips(layout.rule.left, screen);
+    rule->setGeometry(left, PixelsOfTwips(layout.rule.y, screen),
+                      PixelsOfTwips(layout.rule.right, screen) - left + 1, 1);
 
     std::vector<std::pair<int, QWidget*>> focusable;
     for (const form::Control& control : layout.controls) {
         QWidget* widget = nullptr;
         switch (control.kind) {
             case form::ControlKind::Button:
-                widget = MakeButton(*this, control);
+                widget = MakeButton(*this, control, screen);
                 connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
                         [this, name = control.name] { emit Clicked(name); });
                 break;
             case form::ControlKind::Label:
-                widget = MakeLabel(*this, control);
+                widget = MakeLabel(*this, control, screen);
                 break;
             case form::ControlKind::Picture:
-                widget = MakePicture(*this, control);
+                widget = MakePicture(*this, control, screen);
                 break;
         }
         widget->setObjectName(ToQString(control.name));
-        widget->setGeometry(PixelsOfTwips(control.place));
+        widget->setGeometry(PixelsOfTwips(control.place, screen));
         if (control.kind != form::ControlKind::Label) {
             focusable.emplace_back(control.tabIndex, widget);
         }
@@ -134,6 +143,14 @@ FormWindow::FormWindow(const form::WindowLayout& layout)
     }
     new KeepOnScreen(*this);
     new ActivationReport(*this, [this] { emit Activated(); });
+}
+
+void FormWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!reportsScreens_ && windowHandle() != nullptr) {
+        reportsScreens_ = true;
+        connect(windowHandle(), &QWindow::screenChanged, this, &FormWindow::ScreenChanged);
+    }
 }
 
 QWidget* FormWindow::Control(std::string_view name) const {

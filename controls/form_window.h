@@ -11,6 +11,7 @@
 
 class QLabel;
 class QPushButton;
+class QScreen;
 
 namespace controls {
 
@@ -23,12 +24,14 @@ QColor ToQColor(form::Colour colour, const QPalette& palette);
 // face colour, the rule, and every control with its text, font, colours,
 // border and place, stacked in the table's order, in the tab order of their
 // tab indexes, the first of them focused; each value label named by its
-// caption. It reports its buttons' clicks by their names and each time it
-// becomes the active window, and keeps itself whole on a small screen.
+// caption. It comes up on the screen given, the primary one without, laid out
+// at that screen's dpi. It reports its buttons' clicks by their names, each
+// time it becomes the active window and when it moves to another screen, and
+// keeps itself whole on a small screen.
 class FormWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit FormWindow(const form::WindowLayout& layout);
+    explicit FormWindow(const form::WindowLayout& layout, QScreen* screen = nullptr);
 
     const form::WindowLayout& Layout() const { return layout_; }
     // The control of that name in the table; a name not there throws.
@@ -40,8 +43,13 @@ public:
 signals:
     void Clicked(std::string_view control);
     void Activated();
+    void ScreenChanged();
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
+    bool reportsScreens_ = false;
     const form::WindowLayout& layout_;
     std::vector<std::pair<std::string_view, QWidget*>> controls_;
 };

@@ -91,9 +91,13 @@ InputBox::InputBox(const QString& prompt, const QString& title, const QString& d
     }
 }
 
+// Over the window that asks, on its screen: with a projector beside a laptop,
+// on the one the class looks at.
 void InputBox::showEvent(QShowEvent* event) {
     QInputDialog::showEvent(event);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QScreen* screen =
+        parentWidget() != nullptr ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (screen != nullptr) {
         const QRect area = screen->geometry();
         move(area.x() + (area.width() - width()) / 2, area.y() + area.height() / 3 - height() / 2);
     }

@@ -42,7 +42,7 @@ private:
 };
 
 // An input box with its default text selected, OK and Cancel, placed
-// centred across the screen about a third of the way down.
+// centred across the asking window's screen about a third of the way down.
 class InputBox : public QInputDialog {
     Q_OBJECT
 public:

@@ -36,24 +36,26 @@ QStringList GothicFamilies() {
 
 }  // namespace
 
-double LogicalDpi() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
+double LogicalDpi(const QScreen* screen) {
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
     return screen == nullptr ? 96.0 : screen->logicalDotsPerInchX();
 }
 
-int PixelsOfTwips(int twips) {
-    return form::TwipsToPixels(twips, LogicalDpi());
+int PixelsOfTwips(int twips, const QScreen* screen) {
+    return form::TwipsToPixels(twips, LogicalDpi(screen));
 }
 
-QRect PixelsOfTwips(form::TwipsRect place) {
-    const form::PixelRect pixels = form::TwipsToPixels(place, LogicalDpi());
+QRect PixelsOfTwips(form::TwipsRect place, const QScreen* screen) {
+    const form::PixelRect pixels = form::TwipsToPixels(place, LogicalDpi(screen));
     return {pixels.x, pixels.y, pixels.width, pixels.height};
 }
 
-QFont GothicFont(form::Font face) {
+QFont GothicFont(form::Font face, const QScreen* screen) {
     QFont font;
     font.setFamilies(GothicFamilies());
-    font.setPixelSize(form::FontPixels(face, LogicalDpi()));
+    font.setPixelSize(form::FontPixels(face, LogicalDpi(screen)));
     font.setWeight(face.bold ? QFont::Bold : QFont::Normal);
     font.setItalic(false);
     font.setUnderline(false);

@@ -5,7 +5,8 @@
 
 // Each run's screen comes from its own arguments, never from the environment,
 // which may name a platform or a scale of its own: a 2560 x 1600 screen, or
-// 800 x 600 with --small-screen; one device pixel per pixel, or --scale=N.
+// 800 x 600 with --small-screen, or a laptop and a projector beside it with
+// --screen-pair; one device pixel per pixel, or --scale=N.
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     const char* screen = "large";
@@ -14,6 +15,8 @@ int main(int argc, char** argv) {
         const std::string_view arg = argv[i];
         if (arg == "--small-screen") {
             screen = "small";
+        } else if (arg == "--screen-pair") {
+            screen = "pair";
         } else if (arg.starts_with("--scale=")) {
             qputenv("QT_SCALE_FACTOR", QByteArray(arg.substr(8).data()));
         }
