@@ -57,7 +57,8 @@ interface SpokenEntry {
     heading: boolean;
 }
 
-// The module in JavaScript, from binaryen's wasm2js at build time.
+// The module in JavaScript, from binaryen's wasm2js at build time; defined
+// once the page runs its text.
 declare function pernamTranslation(imports: object): ModuleExports;
 
 const utf8Encoder = new TextEncoder();
@@ -130,7 +131,11 @@ class ProgramModule {
         } catch {
             // No WebAssembly here, or none that runs this module (Lockdown
             // Mode on an iPad, a JavaScript engine without its JIT): the same
-            // module, translated to JavaScript by the build.
+            // module, translated to JavaScript by the build. It waits in the
+            // page as text, so that a browser with WebAssembly need not parse it.
+            const translation = document.createElement("script");
+            translation.text = document.getElementById("translation")!.textContent!;
+            document.head.append(translation);
             exports = pernamTranslation(imports);
         }
         module = new ProgramModule(exports);
