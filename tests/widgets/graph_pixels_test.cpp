@@ -133,33 +133,6 @@ TEST_F(GraphPixels, TheLabelRowsNumbersStandUnderTheirTicksInTheWindowsFace) {
     }
 }
 
-// Only the label row is spaced to fit its ticks: captions and vertical-axis
-// labels print as the face sets them, like the same text in an area of the
-// graph's face with no spacing of its own.
-TEST_F(GraphPixels, CaptionsAndLabelsKeepTheFacesOwnSpacing) {
-    Button("startButton")->click();
-    controls::PictureArea plain(nullptr, form::Spoken::Rows);
-    plain.setPalette(Graph()->palette());
-    plain.setFont(controls::GothicFont(kGraph.font));
-    picture::Geometry geometry = picture::GeometryOf(kGraph, controls::LogicalDpi());
-    geometry.fit = form::TextFit::None;
-    picture::PictureSurface surface(geometry, Graph()->devicePixelRatioF(), plain);
-    const struct {
-        double x, y, right;
-        std::string_view text;
-    } texts[] = {{5, 7, 60, form::texts::kVerticalAxisCaption},
-                 {105, 7, 129, form::texts::kHorizontalAxisCaption},
-                 {5, 27, 10.5, form::texts::kVerticalLabels[0]}};
-    for (const auto& text : texts) {
-        surface.Clear();
-        surface.SetCurrentX(static_cast<float>(text.x));
-        surface.SetCurrentY(static_cast<float>(text.y));
-        surface.PrintLine(text.text);
-        const QRect band(QPoint(X(text.x), Y(text.y)), QPoint(X(text.right), Y(text.y + 9)));
-        EXPECT_EQ(image.copy(band), plain.Image().copy(band)) << text.text;
-    }
-}
-
 // Beside the pixels, the graph is a list a screen reader reads, named by the
 // outcome: a row for each bar with trials, left to right. The run leaves the
 // focus on it, and Down and End move the reader's focus through the rows.

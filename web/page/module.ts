@@ -83,7 +83,11 @@ class ProgramModule {
     // The page's canvases by the numbers it gave them.
     private readonly canvases: DeviceCanvas[] = [];
 
-    private constructor(private readonly exports: ModuleExports) {}
+    private constructor(
+        private readonly exports: ModuleExports,
+        // The JavaScript translation runs in place of WebAssembly.
+        private readonly translated: boolean,
+    ) {}
 
     static async load(base64: string): Promise<ProgramModule> {
         let module: ProgramModule | null = null;
@@ -125,6 +129,7 @@ class ProgramModule {
             },
         };
         let exports: ModuleExports;
+        let translated = false;
         try {
             const { instance } = await WebAssembly.instantiate(decodeBase64(base64), imports);
             exports = instance.exports as unknown as ModuleExports;
@@ -137,8 +142,9 @@ class ProgramModule {
             translation.text = document.getElementById("translation")!.textContent!;
             document.head.append(translation);
             exports = pernamTranslation(imports);
+            translated = true;
         }
-        module = new ProgramModule(exports);
+        module = new ProgramModule(exports, translated);
         module.exports._initialize();
         return module;
     }
@@ -203,8 +209,13 @@ class ProgramModule {
         };
     }
 
+    // The largest run once, so that the browser has optimised the module by
+    // the first click; not in JavaScript, where it would only block the page
+    // the longer (with no JIT, for seconds) for less gain.
     warmUp(): void {
-        this.exports.warm_up();
+        if (!this.translated) {
+            this.exports.warm_up();
+        }
     }
 
     private text(pointer: number, length: number): string {

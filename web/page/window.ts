@@ -191,6 +191,8 @@ class FormWindow {
             frame.setAttribute("role", "img");
             const list = document.createElement("ul");
             list.className = "for-screen-readers";
+            // Still a list to Safari, which takes one without bullets for none.
+            list.setAttribute("role", "list");
             list.setAttribute("aria-label", control.spokenName);
             this.spoken.set(control.name, list);
         } else {
