@@ -14,7 +14,8 @@ file(GLOB_RECURSE tidy_sources RELATIVE ${PROJECT_SOURCE_DIR} CONFIGURE_DEPENDS
     ${PROJECT_SOURCE_DIR}/tests/program/*.cpp
     ${PROJECT_SOURCE_DIR}/tests/support/*.cpp ${PROJECT_SOURCE_DIR}/tests/sound/chime_lookup_test.cpp
     ${PROJECT_SOURCE_DIR}/tests/sound/wave_file_test.cpp
-    ${PROJECT_SOURCE_DIR}/tests/fuzz/*.cpp)
+    ${PROJECT_SOURCE_DIR}/tests/fuzz/*.cpp
+    ${PROJECT_SOURCE_DIR}/web/tools/*.cpp ${PROJECT_SOURCE_DIR}/web/tests/*.cpp)
 set(stamps ${CMAKE_CURRENT_BINARY_DIR}/clang_tidy_passed)
 file(MAKE_DIRECTORY ${stamps})
 foreach(source IN LISTS tidy_sources)
@@ -26,6 +27,9 @@ foreach(source IN LISTS tidy_sources)
         set(database ${FUZZ_COMPILE_COMMANDS})
     endif()
     if(source MATCHES "^bench/" AND NOT PERNAM_BUILD_BENCHMARKS)
+        continue()
+    endif()
+    if(source MATCHES "^web/" AND NOT PERNAM_WEB_TOOLS)
         continue()
     endif()
     add_test(NAME clang_tidy.${source}

@@ -4,12 +4,15 @@ file(GLOB_RECURSE sources RELATIVE ${ROOT}
     ${ROOT}/engine/*.cpp ${ROOT}/engine/*.h
     ${ROOT}/controls/*.cpp ${ROOT}/controls/*.h
     ${ROOT}/sound/*.cpp ${ROOT}/sound/*.h
-    ${ROOT}/main_window/*.cpp ${ROOT}/main_window/*.h
-    ${ROOT}/help_window/*.cpp ${ROOT}/help_window/*.h
+    ${ROOT}/form/*.cpp ${ROOT}/form/*.h
+    ${ROOT}/entry/*.cpp ${ROOT}/entry/*.h
+    ${ROOT}/picture/*.cpp ${ROOT}/picture/*.h
+    ${ROOT}/program/*.cpp ${ROOT}/program/*.h
     ${ROOT}/tests/*.cpp ${ROOT}/tests/*.h
     ${ROOT}/bench/*.cpp ${ROOT}/bench/*.h
     ${ROOT}/tools/*.cpp ${ROOT}/tools/*.h
-    ${ROOT}/web/*.cpp ${ROOT}/web/*.h)
+    ${ROOT}/web/module/*.cpp ${ROOT}/web/module/*.h
+    ${ROOT}/web/tools/*.cpp ${ROOT}/web/tests/*.cpp)
 execute_process(
     COMMAND ${CLANG_FORMAT} --dry-run --Werror ${sources}
     WORKING_DIRECTORY ${ROOT}

@@ -5,7 +5,7 @@
 #         -DSOURCE=<file in ROOT> -DSTAMPS=<directory> -P clang_tidy.cmake
 file(GLOB_RECURSE inputs
     ${ROOT}/app/*.h ${ROOT}/engine/*.h ${ROOT}/controls/*.h ${ROOT}/sound/*.h
-    ${ROOT}/main_window/*.h ${ROOT}/help_window/*.h
+    ${ROOT}/form/*.h ${ROOT}/entry/*.h ${ROOT}/picture/*.h ${ROOT}/program/*.h
     ${ROOT}/bench/*.h ${ROOT}/tests/*.h ${ROOT}/tests/.clang-tidy)
 set(key "${CLANG_TIDY}\n")
 foreach(input IN LISTS inputs ITEMS ${ROOT}/.clang-tidy ${ROOT}/${SOURCE}

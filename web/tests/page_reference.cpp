@@ -158,6 +158,7 @@ std::vector<double> Centres(const std::vector<bool>& inked, double perUnit) {
         }
     }
     std::vector<double> centres;
+    centres.reserve(groups.size());
     for (const auto& [first, last] : groups) {
         centres.push_back((first + last) / 2.0 / perUnit);
     }

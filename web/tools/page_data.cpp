@@ -183,12 +183,17 @@ int main(int argc, char** argv) {
         std::cerr << "usage: page_data <form.json> <boundary.d.ts>\n";
         return 2;
     }
-    const ordered_json form = Form();
-    std::ofstream(argv[1]) << form.dump(1) << '\n';
-    Declarations declarations;
-    declarations.TypeOf("", form);
-    std::ofstream declared(argv[2]);
-    declared << "// Written by page_data from the program's C++; not edited by hand.\n"
-             << declarations.text << StepKinds();
-    return declared.good() ? 0 : 1;
+    try {
+        const ordered_json form = Form();
+        std::ofstream(argv[1]) << form.dump(1) << '\n';
+        Declarations declarations;
+        declarations.TypeOf("", form);
+        std::ofstream declared(argv[2]);
+        declared << "// Written by page_data from the program's C++; not edited by hand.\n"
+                 << declarations.text << StepKinds();
+        return declared.good() ? 0 : 1;
+    } catch (const std::exception& error) {
+        std::cerr << "page_data: " << error.what() << '\n';
+        return 1;
+    }
 }
