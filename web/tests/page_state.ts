@@ -5,6 +5,7 @@ export interface PageState {
     window: string | null; // the designer's name of the window on the page
     at: [number, number]; // the window's top-left in the viewport
     title: string;
+    heading: string | null; // the window's level-one heading: the label's id, or its text
     box: [kind: string, title: string, prompt: string] | null;
     field: string | null; // an input box's field, when wholly selected
     customers?: string;
@@ -79,6 +80,7 @@ export const readState = `
             graphBlank = pixels[i] === pixels[0] && pixels[i + 1] === pixels[1] && pixels[i + 2] === pixels[2];
         }
     }
+    const heading = win ? win.querySelector("h1") : null;
     const rect = win ? win.getBoundingClientRect() : { left: 0, top: 0 };
     const active = document.activeElement;
     const label = (id) => document.querySelector(".window .label#" + id)?.textContent;
@@ -87,6 +89,7 @@ export const readState = `
         window: win ? win.dataset.window : null,
         at: [rect.left, rect.top],
         title: document.title,
+        heading: heading ? heading.id || heading.textContent : null,
         box: box ? [box.classList.contains("input-box") ? "input" : "yes-no",
                     box.querySelector(".title").textContent, box.querySelector(".prompt").textContent] : null,
         field: field ? (selected ? field.value : "unselected " + field.value) : null,

@@ -22,6 +22,7 @@ export interface Expect {
     graphBlank?: boolean;
     chimes?: ("door" | "closing")[]; // every chime since the page opened
     titled?: boolean; // the page's title is the window's caption
+    heading?: string; // the label heading the window, or "caption"
 }
 
 export type Step =
@@ -109,7 +110,7 @@ export const scenarios: Scenario[] = [
     {
         name: "start-up shows the main window in place and asks for the customers",
         steps: [
-            { expect: { ...freshWindow, at: [232, 99], titled: true, box: "customers", field: "100" } },
+            { expect: { ...freshWindow, at: [232, 99], titled: true, heading: "title", box: "customers", field: "100" } },
             { check: "first box" },
             { screenshot: "start-up" },
         ],
@@ -298,7 +299,7 @@ export const scenarios: Scenario[] = [
             ...enterCounts("35", "100"),
             { run: { customers: 35, trials: 100 } },
             { click: "helpButton" },
-            { expect: { window: "help", titled: true, focus: "closeButton", chimes: ["door"] } },
+            { expect: { window: "help", titled: true, heading: "caption", focus: "closeButton", chimes: ["door"] } },
             { help: "printed" },
             { check: "help window" },
             { screenshot: "help" },
