@@ -244,7 +244,8 @@ inline constexpr std::array<Captioned, 3> kCaptions{{{"customerCount", "customer
 
 inline constexpr WindowLayout kMainWindow{
     "main",         texts::kMainCaption,    {3480, 1485, 8325, 7680},
-    {0, 8280, 360}, main_window::kControls, main_window::kCaptions, "title"};
+    {0, 8280, 360}, main_window::kControls, main_window::kCaptions,
+    "title"};
 
 namespace help_window {
 // Room the help text leaves after its widest line, in pixels.
