@@ -190,7 +190,7 @@ public:
     void removeSelection(int /*selectionIndex*/) override {}
     void setSelection(int /*selectionIndex*/, int /*startOffset*/, int /*endOffset*/) override {}
     // Where the character was printed: on its printed line, after the text
-    // before it there.
+    // before it there, in the face and spacing it was printed in.
     QRect characterRect(int offset) const override {
         const int entry = EntryAt(offset);
         if (entry < 0) {
@@ -202,13 +202,14 @@ public:
             if (column < pieces[i].length || i + 1 == pieces.size()) {
                 const QString line = ToQString(pieces[i].lineText);
                 const int printed = pieces[i].column + column;
-                const QFontMetrics metrics(Area()->font());
-                const int height = Area()->font().pixelSize();
-                const QPoint at =
-                    Area()->contentsRect().topLeft() +
-                    QPoint(metrics.horizontalAdvance(line.left(printed)), pieces[i].line * height);
-                return {Area()->mapToGlobal(at),
-                        QSize(metrics.horizontalAdvance(line.mid(printed, 1)), height)};
+                const QPointF origin(Area()->contentsRect().topLeft());
+                const double height = Area()->PrintedLineHeight();
+                const QRectF cell(origin + QPointF(Area()->PrintedAdvance(line.left(printed)),
+                                                   pieces[i].line * height),
+                                  origin + QPointF(Area()->PrintedAdvance(line.left(printed + 1)),
+                                                   (pieces[i].line + 1) * height));
+                const QRect logical = cell.toAlignedRect();
+                return {Area()->mapToGlobal(logical.topLeft()), logical.size()};
             }
             column -= pieces[i].length;
         }
@@ -217,7 +218,7 @@ public:
     // The start of what was printed on the line at that point.
     int offsetAtPoint(const QPoint& point) const override {
         const int y = Area()->mapFromGlobal(point).y() - Area()->contentsRect().top();
-        const int line = y / std::max(Area()->font().pixelSize(), 1);
+        const int line = static_cast<int>(y / std::max(Area()->PrintedLineHeight(), 1.0));
         for (int entry = 0; y >= 0 && entry < Area()->Spoken().Entries().size(); ++entry) {
             int offset = Area()->Spoken().LineOffset(entry);
             for (const form::spoken::Printed& piece : Area()->Spoken().PrintedOf(entry)) {

@@ -20,7 +20,8 @@ PictureArea::PictureArea(QWidget* parent, form::Spoken spoken)
     setAutoFillBackground(true);
 }
 
-void PictureArea::Clear(form::DeviceSize area, double /*pixelRatio*/) {
+void PictureArea::Clear(form::DeviceSize area, double pixelRatio) {
+    pixelRatio_ = pixelRatio;
     const QSize device(area.width, area.height);
     if (image_.size() != device) {
         image_ = QImage(device, QImage::Format_RGB32);
@@ -47,6 +48,8 @@ QFont PictureArea::DeviceFont(int fontPixels, double spacing) const {
 
 void PictureArea::Print(form::DevicePoint at, std::string_view utf8Text, int fontPixels,
                         double spacing) {
+    printedFontPixels_ = fontPixels;
+    printedSpacing_ = spacing;
     QPainter painter(&image_);
     painter.setFont(DeviceFont(fontPixels, spacing));
     painter.setPen(palette().color(QPalette::WindowText));
@@ -57,6 +60,15 @@ void PictureArea::Print(form::DevicePoint at, std::string_view utf8Text, int fon
 
 double PictureArea::Measure(std::string_view utf8Text, int fontPixels, double spacing) {
     return QFontMetricsF(DeviceFont(fontPixels, spacing)).horizontalAdvance(ToQString(utf8Text));
+}
+
+double PictureArea::PrintedAdvance(const QString& text) const {
+    return QFontMetricsF(DeviceFont(printedFontPixels_, printedSpacing_)).horizontalAdvance(text) /
+           pixelRatio_;
+}
+
+double PictureArea::PrintedLineHeight() const {
+    return printedFontPixels_ / pixelRatio_;
 }
 
 // As a browser's :focus-visible: a frame when the focus came by Tab, or by a

@@ -26,6 +26,11 @@ public:
 
     // The inner area as drawn, one pixel per device pixel.
     const QImage& Image() const { return image_; }
+    // How far a text advances and how high a line is, in logical pixels, in
+    // the face and spacing of the last text printed: a help text is printed
+    // all in one spacing, fitted to the room.
+    double PrintedAdvance(const QString& text) const;
+    double PrintedLineHeight() const;
     SpokenEntries& Spoken() { return spoken_; }
     const SpokenEntries& Spoken() const { return spoken_; }
 
@@ -38,6 +43,9 @@ private:
     QFont DeviceFont(int fontPixels, double spacing) const;
 
     QImage image_;
+    double pixelRatio_ = 1.0;
+    int printedFontPixels_ = 0;  // device pixels
+    double printedSpacing_ = 0.0;
     SpokenEntries spoken_;
     bool showFocus_ = false;  // the focus came from the keyboard
 };

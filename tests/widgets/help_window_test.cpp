@@ -129,7 +129,8 @@ TEST_F(HelpWindowTest, ScreenReaderReadsTheLinesAndEnterCloses) {
     }
     const QRect first = reader->characterRect(fifth);
     const QRect continued = reader->characterRect(fifth + 38);
-    EXPECT_EQ(continued.top() - first.top(), area->font().pixelSize());
+    const double em = Line(2).top() / area->devicePixelRatioF();
+    EXPECT_NEAR(continued.top() - first.top(), em, 1.0);
     EXPECT_LT(continued.left(), first.left());
     // Nothing follows the end; Qt's own answer there never returns.
     for (const auto type : {QAccessible::WordBoundary, QAccessible::SentenceBoundary}) {
@@ -144,6 +145,36 @@ TEST_F(HelpWindowTest, ScreenReaderReadsTheLinesAndEnterCloses) {
     EXPECT_NE(shell.Window("main"), nullptr);
     ASSERT_TRUE(QTest::qWaitFor([&] { return asked == 4; }));
     delete shell.Window("main");
+}
+
+// A screen reader's highlight falls on the character read: the last
+// character of every printed line stands where that line's ink ends, in the
+// spacing the text was fitted with.
+TEST_F(HelpWindowTest, EachCharacterStandsWhereItWasPrinted) {
+    QAccessibleTextInterface* reader = QAccessible::queryAccessibleInterface(area)->textInterface();
+    const double ratio = area->devicePixelRatioF();
+    const QPoint inner = area->mapToGlobal(area->contentsRect().topLeft());
+    int offset = 0;
+    int lines = 0;
+    for (int entry = 0; entry < area->Spoken().Entries().size(); ++entry) {
+        for (const form::spoken::Printed& piece : area->Spoken().PrintedOf(entry)) {
+            offset += piece.length;
+            if (piece.column + piece.length != QString::fromUtf8(piece.lineText).size()) {
+                continue;
+            }
+            const QRect cell = reader->characterRect(offset - 1).translated(-inner);
+            // The middle of the line: a neighbour's glyph may reach its edge rows.
+            const int edge = static_cast<int>(2 * ratio);
+            const QRect ink =
+                InkBounds(Text(), Line(piece.line + 1).adjusted(0, edge, 0, -edge), kWhite);
+            EXPECT_GE(ink.right() / ratio, cell.left() - 1) << "line " << piece.line;
+            EXPECT_LE(ink.right() / ratio, cell.right() + 1) << "line " << piece.line;
+            EXPECT_NEAR(cell.top(), Line(piece.line + 1).top() / ratio, 1) << "line " << piece.line;
+            ++lines;
+        }
+        offset += 1;  // the line feed between entries
+    }
+    EXPECT_EQ(lines, 26);  // every printed line but the three empty ones
 }
 
 }  // namespace widget_tests
